@@ -1,0 +1,377 @@
+#include "engine/Decimal.h"
+
+#include "engine/WideUInt.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace ombrix {
+
+namespace {
+
+constexpr std::uint32_t pow10Small[10] = {1,      10,      100,      1000,      10000,
+                                          100000, 1000000, 10000000, 100000000, 1000000000};
+
+// Divides by 10^count, rounding half-to-even; `sticky` says that non-zero digits
+// were already dropped below the value, which breaks a tie upwards.
+void roundDivPow10(WideUInt& value, int count, bool sticky) {
+    while (count > 1 && !value.isZero()) {
+        int step = std::min(count - 1, 9);
+        sticky |= value.divSmall(pow10Small[step]) != 0;
+        count -= step;
+    }
+    if (value.isZero())
+        return;
+    std::uint32_t digit = value.divSmall(10);
+    if (digit > 5 || (digit == 5 && (sticky || value.isOdd())))
+        value.addSmall(1);
+}
+
+int bitLength(const WideUInt& value) {
+    if (value.isZero())
+        return 0;
+    std::uint32_t top = value.limb(value.size() - 1);
+    int bits = 0;
+    while (top != 0) {
+        top >>= 1;
+        ++bits;
+    }
+    return (value.size() - 1) * 32 + bits;
+}
+
+} // namespace
+
+// Turns an exact (or sticky-marked) wide magnitude at any scale into a Decimal.
+class DecimalBuilder {
+public:
+    static DecimalResult make(const WideUInt& magnitude, int scale, bool negative, bool sticky) {
+        int drop = std::max(0, scale - Decimal::MaxScale);
+        if (!magnitude.fits96()) {
+            // log10(2) ~ 0.30103; rounding down keeps this a lower bound.
+            int excessBits = bitLength(magnitude) - 96;
+            drop = std::max(drop, excessBits * 30103 / 100000);
+        }
+        for (;; ++drop) {
+            if (drop > scale)
+                return {Decimal(), DecimalStatus::Overflow};
+            WideUInt reduced = magnitude;
+            if (drop > 0)
+                roundDivPow10(reduced, drop, sticky);
+            if (reduced.fits96())
+                return {build(reduced, scale - drop, negative), DecimalStatus::Ok};
+        }
+    }
+
+    static Decimal build(const WideUInt& magnitude, int scale, bool negative) {
+        Decimal d;
+        d.lo_ = magnitude.limb(0);
+        d.mid_ = magnitude.limb(1);
+        d.hi_ = magnitude.limb(2);
+        d.scale_ = std::uint8_t(scale);
+        d.negative_ = negative && !magnitude.isZero();
+        return d;
+    }
+
+    static WideUInt wide(const Decimal& d) { return WideUInt::from96(d.lo_, d.mid_, d.hi_); }
+
+    static Decimal withoutTrailingZeros(const Decimal& d) {
+        WideUInt magnitude = wide(d);
+        int scale = d.scale_;
+        while (scale > 0 && !magnitude.isZero()) {
+            WideUInt shorter = magnitude;
+            if (shorter.divSmall(10) != 0)
+                break;
+            magnitude = shorter;
+            --scale;
+        }
+        return build(magnitude, scale, d.negative_);
+    }
+
+    static DecimalResult addSigned(const Decimal& a, const Decimal& b, bool negateB) {
+        bool bNegative = b.negative_ != negateB;
+        int scale = std::max(a.scale_, b.scale_);
+        WideUInt x = wide(a);
+        WideUInt y = wide(b);
+        x.mulPow10(scale - a.scale_);
+        y.mulPow10(scale - b.scale_);
+        if (a.negative_ == bNegative) {
+            x.add(y);
+            return make(x, scale, a.negative_, false);
+        }
+        if (WideUInt::compare(x, y) >= 0) {
+            x.sub(y);
+            return make(x, scale, a.negative_, false);
+        }
+        y.sub(x);
+        return make(y, scale, bNegative, false);
+    }
+};
+
+Decimal Decimal::fromInt(std::int64_t value) {
+    std::uint64_t magnitude =
+        value < 0 ? std::uint64_t(0) - std::uint64_t(value) : std::uint64_t(value);
+    Decimal d;
+    d.lo_ = std::uint32_t(magnitude);
+    d.mid_ = std::uint32_t(magnitude >> 32);
+    d.negative_ = value < 0;
+    return d;
+}
+
+DecimalResult Decimal::fromParts(std::uint32_t lo, std::uint32_t mid, std::uint32_t hi, int scale,
+                                 bool negative) {
+    if (scale < 0 || scale > MaxScale)
+        return {Decimal(), DecimalStatus::Overflow};
+    return {DecimalBuilder::build(WideUInt::from96(lo, mid, hi), scale, negative),
+            DecimalStatus::Ok};
+}
+
+DecimalResult Decimal::fromDouble(double value) {
+    if (std::isnan(value))
+        return {Decimal(), DecimalStatus::NotANumber};
+    if (std::isinf(value))
+        return {Decimal(), DecimalStatus::Overflow};
+    // Fifteen significant digits: what a double reliably holds.
+    char buffer[64];
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    if (ec != std::errc())
+        return {Decimal(), DecimalStatus::NotANumber};
+    std::string_view text(buffer, std::size_t(end - buffer));
+    bool negative = !text.empty() && text.front() == '-';
+    if (negative)
+        text.remove_prefix(1);
+    std::size_t e = text.find('e');
+    WideUInt magnitude;
+    for (char c : text.substr(0, e)) {
+        if (c >= '0' && c <= '9') {
+            magnitude.mulSmall(10);
+            magnitude.addSmall(std::uint32_t(c - '0'));
+        }
+    }
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    exponent);
+    int scale = 14 - exponent;
+    if (scale < 0) {
+        if (-scale > 30)
+            return {Decimal(), DecimalStatus::Overflow};
+        magnitude.mulPow10(-scale);
+        scale = 0;
+    }
+    if (scale > 60)
+        return {Decimal(), DecimalStatus::Ok};
+    DecimalResult r = DecimalBuilder::make(magnitude, scale, negative, false);
+    if (r.ok())
+        r.value = DecimalBuilder::withoutTrailingZeros(r.value);
+    return r;
+}
+
+DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSeparator) {
+    const DecimalResult notANumber{Decimal(), DecimalStatus::NotANumber};
+    std::string_view group = decimalSeparator == "." ? std::string_view(",")
+                             : decimalSeparator == "," ? std::string_view(".")
+                                                       : std::string_view();
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && text.front() == '-') {
+        negative = true;
+        text.remove_prefix(1);
+    } else if (!text.empty() && text.back() == '-') {
+        negative = true;
+        text.remove_suffix(1);
+    }
+
+    // Enough digits to round correctly; later ones only decide a tie.
+    constexpr int keptDigitsLimit = 40;
+    WideUInt magnitude;
+    int keptDigits = 0;
+    int integerDigits = 0; // significant digits of the integer part
+    int scale = 0;
+    bool sticky = false;
+    bool anyDigit = false;
+    bool inFraction = false;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        char c = text[i];
+        if (c >= '0' && c <= '9') {
+            anyDigit = true;
+            int digit = c - '0';
+            if (!inFraction) {
+                if (integerDigits > 0 || digit != 0)
+                    ++integerDigits;
+                if (integerDigits > 29)
+                    return {Decimal(), DecimalStatus::Overflow};
+                magnitude.mulSmall(10);
+                magnitude.addSmall(std::uint32_t(digit));
+                if (integerDigits > 0)
+                    ++keptDigits;
+            } else if (keptDigits < keptDigitsLimit && scale < 2 * keptDigitsLimit) {
+                magnitude.mulSmall(10);
+                magnitude.addSmall(std::uint32_t(digit));
+                ++scale;
+                if (keptDigits > 0 || digit != 0)
+                    ++keptDigits;
+            } else {
+                sticky |= digit != 0;
+            }
+            ++i;
+        } else if (!inFraction && !decimalSeparator.empty() &&
+                   text.substr(i).starts_with(decimalSeparator)) {
+            inFraction = true;
+            i += decimalSeparator.size();
+        } else if (!inFraction && !group.empty() && text.substr(i).starts_with(group)) {
+            i += group.size();
+        } else {
+            return notANumber;
+        }
+    }
+    if (!anyDigit)
+        return notANumber;
+    return DecimalBuilder::make(magnitude, scale, negative, sticky);
+}
+
+std::string Decimal::magnitudeDigits() const {
+    WideUInt magnitude = DecimalBuilder::wide(*this);
+    if (magnitude.isZero())
+        return "0";
+    std::string reversed;
+    while (!magnitude.isZero()) {
+        std::uint32_t chunk = magnitude.divSmall(pow10Small[9]);
+        for (int k = 0; k < 9 && (chunk != 0 || !magnitude.isZero()); ++k) {
+            reversed.push_back(char('0' + chunk % 10));
+            chunk /= 10;
+        }
+    }
+    return std::string(reversed.rbegin(), reversed.rend());
+}
+
+std::string Decimal::toString(std::string_view decimalSeparator) const {
+    std::string digits = magnitudeDigits();
+    std::string out = isNegative() ? "-" : "";
+    if (scale_ == 0) {
+        out += digits;
+        return out;
+    }
+    if (digits.size() <= scale_)
+        digits.insert(0, scale_ + 1 - digits.size(), '0');
+    std::string integerPart = digits.substr(0, digits.size() - scale_);
+    std::string fraction = digits.substr(digits.size() - scale_);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    out += integerPart;
+    if (!fraction.empty()) {
+        out += decimalSeparator;
+        out += fraction;
+    }
+    return out;
+}
+
+Decimal Decimal::negated() const {
+    Decimal d = *this;
+    d.negative_ = !negative_ && !isZero();
+    return d;
+}
+
+Decimal Decimal::abs() const {
+    Decimal d = *this;
+    d.negative_ = false;
+    return d;
+}
+
+Decimal Decimal::truncated() const {
+    WideUInt magnitude = DecimalBuilder::wide(*this);
+    for (int left = scale_; left > 0;) {
+        int step = std::min(left, 9);
+        magnitude.divSmall(pow10Small[step]);
+        left -= step;
+    }
+    return DecimalBuilder::build(magnitude, 0, negative_);
+}
+
+Decimal Decimal::roundedAwayFromZero(int decimals) const {
+    if (decimals < 0)
+        decimals = 0;
+    if (scale_ <= decimals)
+        return *this;
+    WideUInt magnitude = DecimalBuilder::wide(*this);
+    for (int left = scale_ - decimals - 1; left > 0;) {
+        int step = std::min(left, 9);
+        magnitude.divSmall(pow10Small[step]);
+        left -= step;
+    }
+    if (magnitude.divSmall(10) >= 5)
+        magnitude.addSmall(1);
+    return DecimalBuilder::build(magnitude, decimals, negative_);
+}
+
+double Decimal::toDouble() const {
+    std::string text = toString(".");
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+DecimalResult Decimal::add(const Decimal& other) const {
+    // Same scale and sign without a carry out of 96 bits is the common case.
+    if (scale_ == other.scale_ && negative_ == other.negative_) {
+        std::uint64_t s = std::uint64_t(lo_) + other.lo_;
+        Decimal d = *this;
+        d.lo_ = std::uint32_t(s);
+        s = (s >> 32) + mid_ + other.mid_;
+        d.mid_ = std::uint32_t(s);
+        s = (s >> 32) + hi_ + other.hi_;
+        d.hi_ = std::uint32_t(s);
+        if ((s >> 32) == 0)
+            return {d, DecimalStatus::Ok};
+    }
+    return DecimalBuilder::addSigned(*this, other, false);
+}
+
+DecimalResult Decimal::sub(const Decimal& other) const {
+    return DecimalBuilder::addSigned(*this, other, true);
+}
+
+DecimalResult Decimal::mul(const Decimal& other) const {
+    WideUInt product = WideUInt::mul(DecimalBuilder::wide(*this), DecimalBuilder::wide(other));
+    return DecimalBuilder::make(product, scale_ + other.scale_, negative_ != other.negative_,
+                                false);
+}
+
+DecimalResult Decimal::div(const Decimal& other) const {
+    if (other.isZero())
+        return {Decimal(), DecimalStatus::DivisionByZero};
+    if (isZero())
+        return {Decimal(), DecimalStatus::Ok};
+    // One digit beyond the finest scale, plus the remainder as a sticky bit,
+    // is all that correct rounding needs.
+    constexpr int guardScale = MaxScale + 1;
+    WideUInt numerator = DecimalBuilder::wide(*this);
+    numerator.mulPow10(guardScale - (scale_ - other.scale_));
+    WideUInt quotient, remainder;
+    WideUInt::divMod(numerator, DecimalBuilder::wide(other), quotient, remainder);
+    DecimalResult r = DecimalBuilder::make(quotient, guardScale, negative_ != other.negative_,
+                                           !remainder.isZero());
+    if (r.ok() && remainder.isZero())
+        r.value = DecimalBuilder::withoutTrailingZeros(r.value);
+    return r;
+}
+
+int Decimal::compare(const Decimal& a, const Decimal& b) {
+    bool aNeg = a.isNegative();
+    bool bNeg = b.isNegative();
+    if (aNeg != bNeg)
+        return aNeg ? -1 : 1;
+    int scale = std::max(a.scale_, b.scale_);
+    WideUInt x = DecimalBuilder::wide(a);
+    WideUInt y = DecimalBuilder::wide(b);
+    x.mulPow10(scale - a.scale_);
+    y.mulPow10(scale - b.scale_);
+    int c = WideUInt::compare(x, y);
+    return aNeg ? -c : c;
+}
+
+} // namespace ombrix

@@ -1,0 +1,60 @@
+#pragma once
+// The engine's number-text rules: reading the user's separators, normalising
+// typed input, grouping, and formatting results. The number state lives here
+// for the whole run and is shared by every caller of the engine.
+
+#include "engine/Decimal.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ombrix {
+
+// Answers the user's monetary decimal separator, asked afresh at every use.
+using SeparatorSource = std::function<std::string()>;
+
+class NumberText {
+public:
+    explicit NumberText(SeparatorSource separatorSource);
+
+    // The number state.
+    std::int16_t DecimalPlaces = 0;
+    bool FixedDecimals = false;
+    bool DigitGrouping = false;
+    bool GroupingSeen = false;
+    bool PointDecimal = false;
+
+    std::string GetLocaleSeparators() const;
+    void SetDecimalPlaces(std::int16_t n);
+
+    // Each of these may change the caller's text as described for it.
+    std::string NormalizeInput(std::string& text);
+    std::string StripGrouping(std::string& text);
+    std::string InsertGrouping(std::string& text) const;
+
+    std::string ToLocaleDecimal(const std::string& text) const;
+    std::string LocalizeResult(const std::string& text) const;
+    static Decimal RoundToWhole(const Decimal& value);
+    std::string FormatResult(const Decimal& value, std::string_view resultFormat) const;
+    // ".50" becomes "0.50" and "-.50" becomes "-0.50".
+    static std::string ApplyLeadingZero(std::string text);
+    // Empty when the text cannot be read as a number.
+    std::optional<std::string> FormatForDisplay(std::string& text,
+                                                std::string_view resultFormat);
+
+    // Text in the user's notation to a number.
+    DecimalResult ToNumber(std::string_view text) const;
+    // A number as shortest exact text in the user's notation.
+    std::string ToText(const Decimal& value) const;
+
+private:
+    int DisplayDecimals(std::string_view resultFormat) const;
+    bool GroupingWanted() const { return GroupingSeen || DigitGrouping; }
+
+    SeparatorSource separatorSource_;
+};
+
+} // namespace ombrix
