@@ -1,0 +1,54 @@
+#pragma once
+// The conversion engine of one program run: the current conversion, the
+// number state, and the evaluation of a value in either direction.
+
+#include "engine/ConversionDefinition.h"
+#include "engine/MessageSink.h"
+#include "engine/NumberText.h"
+#include "platform/Paths.h"
+#include "settings/MessageTexts.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ombrix {
+
+class Registry;
+
+// -1 converts forward (first unit to second), 0 in reverse.
+using Direction = std::int16_t;
+inline constexpr Direction Forward = -1;
+inline constexpr Direction Reverse = 0;
+
+struct EngineServices {
+    SeparatorSource separators;    // the user's decimal separator
+    MessageSink& sink;             // message boxes
+    const MessageTexts& texts;     // language message texts
+    Registry* registry = nullptr;  // receives the loaded conversion's name; may be null
+    platform::ProgramFolders folders;
+};
+
+class Engine {
+public:
+    explicit Engine(EngineServices services);
+
+    ConversionDefinition Definition; // the current conversion
+    NumberText Numbers;              // the number state and number-text rules
+
+    // Loads (mode 1) or validates (mode 3) a definition file into Definition.
+    bool LoadConversion(std::string& path, std::int16_t mode);
+    // The converted text, or the empty text when nothing could be converted.
+    std::string EvaluateConversion(std::string& input, Direction direction);
+    void ShowConversionError();
+
+    std::string EvaluateFormula(std::string& input, Direction direction);
+    std::string EvaluateChangeTable(std::string& input, Direction direction);
+    std::string EvaluateTranslation(std::string& input, Direction direction);
+
+    const platform::ProgramFolders& Folders() const { return services_.folders; }
+
+private:
+    EngineServices services_;
+};
+
+} // namespace ombrix
