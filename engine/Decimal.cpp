@@ -169,7 +169,7 @@ DecimalResult Decimal::fromDouble(double value) {
 
 DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSeparator) {
     const DecimalResult notANumber{Decimal(), DecimalStatus::NotANumber};
-    std::string_view group = decimalSeparator == "." ? std::string_view(",")
+    std::string_view group = decimalSeparator == "."   ? std::string_view(",")
                              : decimalSeparator == "," ? std::string_view(".")
                                                        : std::string_view();
     while (!text.empty() && text.front() == ' ')

@@ -21,10 +21,10 @@ inline constexpr Direction Forward = -1;
 inline constexpr Direction Reverse = 0;
 
 struct EngineServices {
-    SeparatorSource separators;    // the user's decimal separator
-    MessageSink& sink;             // message boxes
-    const MessageTexts& texts;     // language message texts
-    Registry* registry = nullptr;  // receives the loaded conversion's name; may be null
+    SeparatorSource separators;   // the user's decimal separator
+    MessageSink& sink;            // message boxes
+    const MessageTexts& texts;    // language message texts
+    Registry* registry = nullptr; // receives the loaded conversion's name; may be null
     platform::ProgramFolders folders;
 };
 
