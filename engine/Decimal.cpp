@@ -11,17 +11,57 @@ namespace ombrix {
 
 namespace {
 
+// The leading digit of a remainder below 10 * Below, and whether any digit after it is non-zero.
+template <std::uint32_t Below>
+void splitRemainder(std::uint32_t remainder, std::uint32_t& digit, bool& sticky) {
+    digit = remainder / Below;
+    sticky |= remainder % Below != 0;
+}
+
+
 // Divides by 10^count, rounding half-to-even; `sticky` says that non-zero digits
-// were already dropped below the value, which breaks a tie upwards.
+// were already dropped below the value, which breaks a tie upwards. The last
+// chunk's remainder holds both the rounding digit and the digits below it.
 template <typename Wide> void roundDivPow10(Wide& value, int count, bool sticky) {
-    while (count > 1 && !value.isZero()) {
-        int step = std::min(count - 1, 9);
-        sticky |= value.divPow10(step) != 0;
-        count -= step;
+    while (count > 9 && !value.isZero()) {
+        sticky |= value.divPow10(9) != 0;
+        count -= 9;
     }
     if (value.isZero())
         return;
-    std::uint32_t digit = value.divPow10(1);
+    std::uint32_t remainder = value.divPow10(count);
+    std::uint32_t digit = 0;
+    switch (count) { // constant divisors compile to multiplications
+    case 1:
+        splitRemainder<1u>(remainder, digit, sticky);
+        break;
+    case 2:
+        splitRemainder<10u>(remainder, digit, sticky);
+        break;
+    case 3:
+        splitRemainder<100u>(remainder, digit, sticky);
+        break;
+    case 4:
+        splitRemainder<1000u>(remainder, digit, sticky);
+        break;
+    case 5:
+        splitRemainder<10000u>(remainder, digit, sticky);
+        break;
+    case 6:
+        splitRemainder<100000u>(remainder, digit, sticky);
+        break;
+    case 7:
+        splitRemainder<1000000u>(remainder, digit, sticky);
+        break;
+    case 8:
+        splitRemainder<10000000u>(remainder, digit, sticky);
+        break;
+    case 9:
+        splitRemainder<100000000u>(remainder, digit, sticky);
+        break;
+    default:
+        break;
+    }
     if (digit > 5 || (digit == 5 && (sticky || value.isOdd())))
         value.addSmall(1);
 }
