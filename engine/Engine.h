@@ -45,10 +45,13 @@ public:
     std::string EvaluateChangeTable(std::string& input, Direction direction);
     std::string EvaluateTranslation(std::string& input, Direction direction);
 
+    // Whether the last EvaluateConversion ended in the conversion's error box.
+    bool LastConversionFailed() const { return lastConversionFailed_; }
     const platform::ProgramFolders& Folders() const { return services_.folders; }
 
 private:
     EngineServices services_;
+    bool lastConversionFailed_ = false;
 };
 
 } // namespace ombrix
