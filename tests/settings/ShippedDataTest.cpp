@@ -50,7 +50,8 @@ void ExpectTextFile(const std::filesystem::path& file) {
 
 TEST(ShippedData, EveryDataFileIsCopiedBesideTheExecutables) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(Source)) {
-        if (!entry.is_regular_file() || entry.path().filename() == "CMakeLists.txt")
+        const std::string name = entry.path().filename().string();
+        if (!entry.is_regular_file() || name == "CMakeLists.txt" || name == ".gitattributes")
             continue;
         const auto relative = std::filesystem::relative(entry.path(), Source);
         EXPECT_EQ(ReadFile(Bin / relative), ReadFile(entry.path())) << relative;
