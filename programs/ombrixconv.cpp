@@ -3,8 +3,13 @@
 
 #include "engine/Engine.h"
 #include "engine/TableConversion.h"
+#include "engine/TextCase.h"
 #include "platform/LocaleSeparator.h"
 #include "platform/Paths.h"
+#include "settings/Catalogue.h"
+#include "settings/DataFolder.h"
+#include "settings/LanguageFile.h"
+#include "settings/SettingsEnvironment.h"
 
 #include <CLI/CLI.hpp>
 
@@ -38,17 +43,44 @@ struct Options {
     bool table = false;
     bool symbols = false;
     bool validate = false;
+    bool list = false;
 };
 
-// A file in the current folder wins; otherwise the name is left to the
-// engine, which resolves it as the catalogue does.
-std::string LocateDefinition(const std::string& name) {
+// A file in the current folder wins; then a catalogue entry of that display
+// name (letter case ignored); otherwise the name is left to the engine, which
+// resolves it as the catalogue does.
+std::string LocateDefinition(const std::string& name, const ombrix::Catalogue& catalogue) {
     for (const std::string& candidate : {name, name + ".nod"}) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(candidate, ec))
             return std::filesystem::absolute(candidate, ec).string();
     }
+    for (std::size_t i = 0; i < catalogue.Names.size(); ++i) {
+        if (ombrix::EqualsIgnoreCase1252(catalogue.Names[i], name))
+            return catalogue.CatalogueFiles[i];
+    }
     return name;
+}
+
+// The catalogue as the converter reads it at start-up: index, display name,
+// stored path and the default mark, tab-separated.
+void PrintCatalogue(const ombrix::Catalogue& catalogue) {
+    for (std::size_t i = 0; i < catalogue.Names.size(); ++i) {
+        std::cout << i << '\t' << catalogue.Names[i] << '\t' << catalogue.CatalogueFiles[i]
+                  << (int(i) == catalogue.DefaultIndex ? "\tdefault" : "") << '\n';
+    }
+}
+
+// The catalogue's language file gives the loader's message texts; without one
+// the built-in English texts stay.
+void LoadMessageTexts(const ombrix::Catalogue& catalogue, ombrix::MessageSink& sink,
+                      ombrix::MessageTexts& texts) {
+    const ombrix::platform::ProgramFolders& folders = catalogue.Folders();
+    if (!ombrix::platform::FileExists(ombrix::FindLanguageFile(catalogue.LanguageFile, folders)))
+        return;
+    ombrix::LinkTargets targets;
+    ombrix::LoadLanguage(catalogue.LanguageFile, 1,
+                         ombrix::LanguageContext{folders, sink, texts, targets});
 }
 
 // Used where no language file gives the loader's texts.
@@ -111,7 +143,8 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     Options options;
     CLI::App app{"Converts values with a conversion definition file.", "ombrixconv"};
-    app.add_option("DEFINITION", options.definition, "conversion definition file")->required();
+    app.add_option("DEFINITION", options.definition,
+                   "conversion definition file, or a catalogue entry's name");
     app.add_option("VALUE", options.values, "values to convert (default: one per line on stdin)");
     app.add_flag("-r,--reverse", options.reverse, "convert from the second unit to the first");
     app.add_option("--decimal-separator", options.decimalSeparator,
@@ -123,6 +156,7 @@ int main(int argc, char** argv) {
     app.add_flag("--table", options.table, "convert a tab-separated table from stdin to stdout");
     app.add_flag("--symbols", options.symbols, "with --table: attach the unit symbols");
     app.add_flag("--validate", options.validate, "check DEFINITION instead of converting");
+    app.add_flag("--list", options.list, "list the catalogue of conversions");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -131,6 +165,10 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         std::cerr << "ombrixconv: " << error.what() << "\n"
                   << "Run with --help for usage.\n";
+        return 2;
+    }
+    if (options.definition.empty() && !options.list) {
+        std::cerr << "ombrixconv: DEFINITION is required\nRun with --help for usage.\n";
         return 2;
     }
     if (options.symbols && !options.table) {
@@ -142,14 +180,23 @@ int main(int argc, char** argv) {
     ombrix::MessageTexts texts = FallbackTexts();
     const std::string separator =
         options.decimalSeparator.value_or(ombrix::platform::MonetaryDecimalSeparator());
-    ombrix::platform::ProgramFolders folders{ombrix::platform::ExecutableFolder(), ""};
+    const std::string programFolder = ombrix::platform::ExecutableFolder();
+    ombrix::platform::ProgramFolders folders{
+        programFolder, ombrix::DataFolder(ombrix::ProcessSettingsEnvironment(), programFolder)};
+    ombrix::Catalogue catalogue(folders);
+    catalogue.ReadCatalogue(ombrix::CatalogueAtStartup);
+    if (options.list) {
+        PrintCatalogue(catalogue);
+        return 0;
+    }
+    LoadMessageTexts(catalogue, sink, texts);
     ombrix::Engine engine(
         ombrix::EngineServices{[separator] { return separator; }, sink, texts, nullptr, folders});
     engine.Numbers.SetDecimalPlaces(options.decimals ? static_cast<std::int16_t>(*options.decimals)
                                                      : std::int16_t(-1));
     engine.Numbers.DigitGrouping = options.grouping;
 
-    std::string path = LocateDefinition(options.definition);
+    std::string path = LocateDefinition(options.definition, catalogue);
     if (!engine.LoadConversion(path, options.validate ? 3 : 1))
         return 1;
     if (options.validate)

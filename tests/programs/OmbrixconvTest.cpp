@@ -1,7 +1,10 @@
 #include "RunProcess.h"
 
+#include "engine/Decimal.h"
+
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -87,6 +90,115 @@ TEST(Ombrixconv, ConvertsReportsAndExitsAsDocumented) {
         } else {
             EXPECT_NE(r.err.find(c.errContains), std::string::npos) << c.what << ": " << r.err;
         }
+    }
+}
+
+// A fresh user: empty configuration and data folders of the test's own.
+class OmbrixconvInstalled : public ::testing::Test {
+protected:
+    OmbrixconvInstalled() {
+        home = std::filesystem::temp_directory_path() /
+               ("ombrixconv_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(home);
+        std::filesystem::create_directories(home);
+        environment = {"HOME=" + home.string(), "XDG_CONFIG_HOME=" + (home / "config").string(),
+                       "XDG_DATA_HOME=" + (home / "data").string(),
+                       "XDG_CONFIG_DIRS=" + (home / "machine").string()};
+    }
+    ~OmbrixconvInstalled() override { std::filesystem::remove_all(home); }
+
+    testing::ProcessResult Run(const std::vector<std::string>& arguments) {
+        return testing::RunProcess(program, arguments, "", environment);
+    }
+
+    std::filesystem::path home;
+    std::vector<std::string> environment;
+};
+
+TEST_F(OmbrixconvInstalled, ListsTheBuiltInCatalogueWithTheGuilderAsDefault) {
+    testing::ProcessResult r = Run({"--list"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = r.out.find('\n', start)) != std::string::npos;
+         start = end + 1)
+        lines.push_back(r.out.substr(start, end - start));
+    ASSERT_EQ(lines.size(), 22u);
+    EXPECT_EQ(lines[0], "0\tATS\teuro\\ATS");
+    EXPECT_EQ(lines[11], "11\tEuro-NLG\teuro\\NLG\tdefault");
+    EXPECT_EQ(lines[21].substr(0, 3), "21\t");
+    int defaults = 0;
+    for (const std::string& line : lines)
+        defaults += line.ends_with("\tdefault") ? 1 : 0;
+    EXPECT_EQ(defaults, 1);
+    EXPECT_FALSE(std::filesystem::exists(home / "data")) << "listing writes nothing";
+}
+
+TEST_F(OmbrixconvInstalled, TakesACatalogueNameAndTheLanguageFilesTexts) {
+    testing::ProcessResult r = Run({"--decimal-separator=.", "euro-nlg", "100"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "45.38\n");
+    testing::ProcessResult missing = Run({"no-such-conversion", "1"});
+    EXPECT_EQ(missing.exitCode, 1);
+    // Text 101 of the shipped English language file.
+    EXPECT_NE(missing.err.find("no-such-conversion.nod could not be opened or read."),
+              std::string::npos)
+        << missing.err;
+}
+
+TEST_F(OmbrixconvInstalled, EveryShippedDefinitionValidates) {
+    int checked = 0;
+    for (const char* folder : {"euro", "Text"}) {
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::path(OMBRIX_BIN_DIR) / folder)) {
+            testing::ProcessResult r = Run({"--validate", entry.path().string()});
+            EXPECT_EQ(r.exitCode, 0) << entry.path() << r.err;
+            EXPECT_EQ(r.out + r.err, "") << entry.path();
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 22);
+}
+
+struct Rate {
+    const char* code;
+    const char* unitsPerEuro;
+};
+
+TEST_F(OmbrixconvInstalled, EuroConversionsFollowTheFixedRates) {
+    const Rate rates[] = {
+        {"ATS", "13.7603"}, {"BEF", "40.3399"},  {"DEM", "1.95583"},  {"ESP", "166.386"},
+        {"FIM", "5.94573"}, {"FRF", "6.55957"},  {"GRD", "340.750"},  {"IEP", "0.787564"},
+        {"ITL", "1936.27"}, {"LUF", "40.3399"},  {"PTE", "200.482"},  {"NLG", "2.20371"},
+        {"BGN", "1.95583"}, {"CYP", "0.585274"}, {"EEK", "15.6466"},  {"HRK", "7.53450"},
+        {"LTL", "3.45280"}, {"LVL", "0.702804"}, {"MTL", "0.429300"}, {"SIT", "239.640"},
+        {"SKK", "30.1260"},
+    };
+    const std::vector<std::string> amounts = {"1", "100", "123456.78"};
+    auto expected = [](const std::string& amount, const char* rate, bool toEuro) {
+        Decimal a = Decimal::parse(amount, ".").value;
+        Decimal r = Decimal::parse(rate, ".").value;
+        Decimal exact = toEuro ? a.div(r).value : a.mul(r).value;
+        std::string text = exact.roundedAwayFromZero(2).toString(".");
+        if (text.find('.') == std::string::npos)
+            text += ".";
+        while (text.size() - text.find('.') < 3)
+            text += "0";
+        return text;
+    };
+    for (const Rate& rate : rates) {
+        const std::string file = std::string(OMBRIX_BIN_DIR) + "/euro/" + rate.code + ".nod";
+        std::string toEuro, fromEuro;
+        for (const std::string& amount : amounts) {
+            toEuro += expected(amount, rate.unitsPerEuro, true) + "\n";
+            fromEuro += expected(amount, rate.unitsPerEuro, false) + "\n";
+        }
+        std::vector<std::string> forward = {"--decimal-separator=.", file};
+        std::vector<std::string> reverse = {"--decimal-separator=.", "-r", file};
+        forward.insert(forward.end(), amounts.begin(), amounts.end());
+        reverse.insert(reverse.end(), amounts.begin(), amounts.end());
+        EXPECT_EQ(Run(forward).out, toEuro) << rate.code;
+        EXPECT_EQ(Run(reverse).out, fromEuro) << rate.code;
     }
 }
 

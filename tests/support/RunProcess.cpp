@@ -11,7 +11,7 @@
 namespace ombrix::testing {
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& input) {
+                         const std::string& input, const std::vector<std::string>& environment) {
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0)
         return {};
@@ -26,6 +26,8 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
         for (const std::string& a : arguments)
             argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
+        for (const std::string& entry : environment)
+            putenv(const_cast<char*>(entry.c_str()));
         execv(program.c_str(), argv.data());
         _exit(127);
     }

@@ -13,7 +13,10 @@ struct ProcessResult {
     std::string err;
 };
 
+// `environment` holds "NAME=value" entries set for the program on top of the
+// test's own environment.
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& input);
+                         const std::string& input,
+                         const std::vector<std::string>& environment = {});
 
 } // namespace ombrix::testing
