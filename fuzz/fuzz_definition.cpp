@@ -6,6 +6,8 @@
 #include "engine/ConversionPath.h"
 #include "settings/Registry.h"
 
+#include "FuzzSupport.h"
+
 #include <unistd.h>
 
 #include <cstddef>
@@ -17,13 +19,6 @@
 #include <system_error>
 
 namespace {
-
-class OkSink : public ombrix::MessageSink {
-public:
-    ombrix::MessageAnswer Show(const ombrix::Message&) override {
-        return ombrix::MessageAnswer::Ok;
-    }
-};
 
 class NullRegistry : public ombrix::Registry {
 public:
@@ -56,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fclose(out);
     }
 
-    OkSink sink;
+    ombrix::fuzzing::OkSink sink;
     NullRegistry registry;
     ombrix::MessageTexts texts;
     const ombrix::LoaderContext ctx{sink, texts, &registry, {folder.string(), folder.string()}};

@@ -4,6 +4,8 @@
 #include "engine/Engine.h"
 #include "engine/TableConversion.h"
 
+#include "FuzzSupport.h"
+
 #include <unistd.h>
 
 #include <cstdint>
@@ -12,13 +14,6 @@
 #include <string>
 
 namespace {
-
-class OkSink : public ombrix::MessageSink {
-public:
-    ombrix::MessageAnswer Show(const ombrix::Message&) override {
-        return ombrix::MessageAnswer::Ok;
-    }
-};
 
 std::string DefinitionPath() {
     return (std::filesystem::temp_directory_path() /
@@ -42,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fwrite(definition.data(), 1, definition.size(), file);
         std::fclose(file);
     }
-    OkSink sink;
+    ombrix::fuzzing::OkSink sink;
     ombrix::MessageTexts texts;
     const std::string separator = (flags & 1) ? "," : ".";
     ombrix::Engine engine(

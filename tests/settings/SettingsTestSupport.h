@@ -6,6 +6,8 @@
 #include "platform/Paths.h"
 #include "settings/SettingsEnvironment.h"
 
+#include "TestDoubles.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -17,15 +19,6 @@
 #include <vector>
 
 namespace ombrix::testing {
-
-class RecordingSink : public MessageSink {
-public:
-    MessageAnswer Show(const Message& message) override {
-        messages.push_back(message);
-        return MessageAnswer::Ok;
-    }
-    std::vector<Message> messages;
-};
 
 class TempTree {
 public:
