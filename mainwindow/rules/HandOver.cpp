@@ -17,6 +17,13 @@ std::optional<std::string> EncodeHandOver(std::string_view text) {
     return message;
 }
 
+std::size_t HandOverDecoder::Needed() const {
+    if (state_ != State::NeedMore) {
+        return 0;
+    }
+    return header_.size() < 4 ? 4 - header_.size() : length_ - text_.size();
+}
+
 HandOverDecoder::State HandOverDecoder::Feed(std::string_view bytes) {
     if (state_ != State::NeedMore) {
         return state_;

@@ -25,6 +25,8 @@ public:
     // bytes after Complete or Invalid, are not looked at.
     State Feed(std::string_view bytes);
     State Current() const { return state_; }
+    // How many more bytes the message needs (0 once Complete or Invalid).
+    std::size_t Needed() const;
     const std::string& Text() const { return text_; }
 
 private:
