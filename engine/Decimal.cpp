@@ -5,30 +5,68 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <tuple>
 
 namespace ombrix {
 
 namespace {
 
-constexpr std::uint32_t pow10Small[10] = {1,      10,      100,      1000,      10000,
-                                          100000, 1000000, 10000000, 100000000, 1000000000};
+// The leading digit of a remainder below 10 * Below, and whether any digit after it is non-zero.
+template <std::uint32_t Below>
+void splitRemainder(std::uint32_t remainder, std::uint32_t& digit, bool& sticky) {
+    digit = remainder / Below;
+    sticky |= remainder % Below != 0;
+}
+
 
 // Divides by 10^count, rounding half-to-even; `sticky` says that non-zero digits
-// were already dropped below the value, which breaks a tie upwards.
-void roundDivPow10(WideUInt& value, int count, bool sticky) {
-    while (count > 1 && !value.isZero()) {
-        int step = std::min(count - 1, 9);
-        sticky |= value.divSmall(pow10Small[step]) != 0;
-        count -= step;
+// were already dropped below the value, which breaks a tie upwards. The last
+// chunk's remainder holds both the rounding digit and the digits below it.
+template <typename Wide> void roundDivPow10(Wide& value, int count, bool sticky) {
+    while (count > 9 && !value.isZero()) {
+        sticky |= value.divPow10(9) != 0;
+        count -= 9;
     }
     if (value.isZero())
         return;
-    std::uint32_t digit = value.divSmall(10);
+    std::uint32_t remainder = value.divPow10(count);
+    std::uint32_t digit = 0;
+    switch (count) { // constant divisors compile to multiplications
+    case 1:
+        splitRemainder<1u>(remainder, digit, sticky);
+        break;
+    case 2:
+        splitRemainder<10u>(remainder, digit, sticky);
+        break;
+    case 3:
+        splitRemainder<100u>(remainder, digit, sticky);
+        break;
+    case 4:
+        splitRemainder<1000u>(remainder, digit, sticky);
+        break;
+    case 5:
+        splitRemainder<10000u>(remainder, digit, sticky);
+        break;
+    case 6:
+        splitRemainder<100000u>(remainder, digit, sticky);
+        break;
+    case 7:
+        splitRemainder<1000000u>(remainder, digit, sticky);
+        break;
+    case 8:
+        splitRemainder<10000000u>(remainder, digit, sticky);
+        break;
+    case 9:
+        splitRemainder<100000000u>(remainder, digit, sticky);
+        break;
+    default:
+        break;
+    }
     if (digit > 5 || (digit == 5 && (sticky || value.isOdd())))
         value.addSmall(1);
 }
 
-int bitLength(const WideUInt& value) {
+template <typename Wide> int bitLength(const Wide& value) {
     if (value.isZero())
         return 0;
     std::uint32_t top = value.limb(value.size() - 1);
@@ -45,7 +83,8 @@ int bitLength(const WideUInt& value) {
 // Turns an exact (or sticky-marked) wide magnitude at any scale into a Decimal.
 class DecimalBuilder {
 public:
-    static DecimalResult make(const WideUInt& magnitude, int scale, bool negative, bool sticky) {
+    template <typename Wide>
+    static DecimalResult make(const Wide& magnitude, int scale, bool negative, bool sticky) {
         int drop = std::max(0, scale - Decimal::MaxScale);
         if (!magnitude.fits96()) {
             // log10(2) ~ 0.30103; rounding down keeps this a lower bound.
@@ -55,7 +94,7 @@ public:
         for (;; ++drop) {
             if (drop > scale)
                 return {Decimal(), DecimalStatus::Overflow};
-            WideUInt reduced = magnitude;
+            Wide reduced = magnitude;
             if (drop > 0)
                 roundDivPow10(reduced, drop, sticky);
             if (reduced.fits96())
@@ -63,7 +102,7 @@ public:
         }
     }
 
-    static Decimal build(const WideUInt& magnitude, int scale, bool negative) {
+    template <typename Wide> static Decimal build(const Wide& magnitude, int scale, bool negative) {
         Decimal d;
         d.lo_ = magnitude.limb(0);
         d.mid_ = magnitude.limb(1);
@@ -73,14 +112,16 @@ public:
         return d;
     }
 
-    static WideUInt wide(const Decimal& d) { return WideUInt::from96(d.lo_, d.mid_, d.hi_); }
+    template <typename Wide = NarrowWide> static Wide wide(const Decimal& d) {
+        return Wide::from96(d.lo_, d.mid_, d.hi_);
+    }
 
     static Decimal withoutTrailingZeros(const Decimal& d) {
-        WideUInt magnitude = wide(d);
+        NarrowWide magnitude = wide(d);
         int scale = d.scale_;
         while (scale > 0 && !magnitude.isZero()) {
-            WideUInt shorter = magnitude;
-            if (shorter.divSmall(10) != 0)
+            NarrowWide shorter = magnitude;
+            if (shorter.divPow10(1) != 0)
                 break;
             magnitude = shorter;
             --scale;
@@ -90,16 +131,44 @@ public:
 
     static DecimalResult addSigned(const Decimal& a, const Decimal& b, bool negateB) {
         bool bNegative = b.negative_ != negateB;
+        if (a.scale_ == b.scale_) {
+            // Equal scales need no alignment: plain 96-bit arithmetic unless a carry leaves 96
+            // bits.
+            if (a.negative_ == bNegative) {
+                Decimal d = a;
+                std::uint64_t s = std::uint64_t(a.lo_) + b.lo_;
+                d.lo_ = std::uint32_t(s);
+                s = (s >> 32) + a.mid_ + b.mid_;
+                d.mid_ = std::uint32_t(s);
+                s = (s >> 32) + a.hi_ + b.hi_;
+                d.hi_ = std::uint32_t(s);
+                if ((s >> 32) == 0)
+                    return {d, DecimalStatus::Ok};
+            } else {
+                bool aLarger = std::tie(a.hi_, a.mid_, a.lo_) >= std::tie(b.hi_, b.mid_, b.lo_);
+                const Decimal& big = aLarger ? a : b;
+                const Decimal& small = aLarger ? b : a;
+                Decimal d = big;
+                std::int64_t t = std::int64_t(big.lo_) - small.lo_;
+                d.lo_ = std::uint32_t(t);
+                t = std::int64_t(big.mid_) - small.mid_ - (t < 0 ? 1 : 0);
+                d.mid_ = std::uint32_t(t);
+                t = std::int64_t(big.hi_) - small.hi_ - (t < 0 ? 1 : 0);
+                d.hi_ = std::uint32_t(t);
+                d.negative_ = (aLarger ? a.negative_ : bNegative) && !d.isZero();
+                return {d, DecimalStatus::Ok};
+            }
+        }
         int scale = std::max(a.scale_, b.scale_);
-        WideUInt x = wide(a);
-        WideUInt y = wide(b);
+        NarrowWide x = wide(a);
+        NarrowWide y = wide(b);
         x.mulPow10(scale - a.scale_);
         y.mulPow10(scale - b.scale_);
         if (a.negative_ == bNegative) {
             x.add(y);
             return make(x, scale, a.negative_, false);
         }
-        if (WideUInt::compare(x, y) >= 0) {
+        if (NarrowWide::compare(x, y) >= 0) {
             x.sub(y);
             return make(x, scale, a.negative_, false);
         }
@@ -122,7 +191,7 @@ DecimalResult Decimal::fromParts(std::uint32_t lo, std::uint32_t mid, std::uint3
                                  bool negative) {
     if (scale < 0 || scale > MaxScale)
         return {Decimal(), DecimalStatus::Overflow};
-    return {DecimalBuilder::build(WideUInt::from96(lo, mid, hi), scale, negative),
+    return {DecimalBuilder::build(NarrowWide::from96(lo, mid, hi), scale, negative),
             DecimalStatus::Ok};
 }
 
@@ -142,7 +211,7 @@ DecimalResult Decimal::fromDouble(double value) {
     if (negative)
         text.remove_prefix(1);
     std::size_t e = text.find('e');
-    WideUInt magnitude;
+    NarrowWide magnitude;
     for (char c : text.substr(0, e)) {
         if (c >= '0' && c <= '9') {
             magnitude.mulSmall(10);
@@ -169,7 +238,7 @@ DecimalResult Decimal::fromDouble(double value) {
 
 DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSeparator) {
     const DecimalResult notANumber{Decimal(), DecimalStatus::NotANumber};
-    std::string_view group = decimalSeparator == "." ? std::string_view(",")
+    std::string_view group = decimalSeparator == "."   ? std::string_view(",")
                              : decimalSeparator == "," ? std::string_view(".")
                                                        : std::string_view();
     while (!text.empty() && text.front() == ' ')
@@ -187,7 +256,7 @@ DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSepa
 
     // Enough digits to round correctly; later ones only decide a tie.
     constexpr int keptDigitsLimit = 40;
-    WideUInt magnitude;
+    NarrowWide magnitude;
     int keptDigits = 0;
     int integerDigits = 0; // significant digits of the integer part
     int scale = 0;
@@ -235,12 +304,12 @@ DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSepa
 }
 
 std::string Decimal::magnitudeDigits() const {
-    WideUInt magnitude = DecimalBuilder::wide(*this);
+    NarrowWide magnitude = DecimalBuilder::wide(*this);
     if (magnitude.isZero())
         return "0";
     std::string reversed;
     while (!magnitude.isZero()) {
-        std::uint32_t chunk = magnitude.divSmall(pow10Small[9]);
+        std::uint32_t chunk = magnitude.divPow10(9);
         for (int k = 0; k < 9 && (chunk != 0 || !magnitude.isZero()); ++k) {
             reversed.push_back(char('0' + chunk % 10));
             chunk /= 10;
@@ -283,10 +352,10 @@ Decimal Decimal::abs() const {
 }
 
 Decimal Decimal::truncated() const {
-    WideUInt magnitude = DecimalBuilder::wide(*this);
+    NarrowWide magnitude = DecimalBuilder::wide(*this);
     for (int left = scale_; left > 0;) {
         int step = std::min(left, 9);
-        magnitude.divSmall(pow10Small[step]);
+        magnitude.divPow10(step);
         left -= step;
     }
     return DecimalBuilder::build(magnitude, 0, negative_);
@@ -297,13 +366,13 @@ Decimal Decimal::roundedAwayFromZero(int decimals) const {
         decimals = 0;
     if (scale_ <= decimals)
         return *this;
-    WideUInt magnitude = DecimalBuilder::wide(*this);
+    NarrowWide magnitude = DecimalBuilder::wide(*this);
     for (int left = scale_ - decimals - 1; left > 0;) {
         int step = std::min(left, 9);
-        magnitude.divSmall(pow10Small[step]);
+        magnitude.divPow10(step);
         left -= step;
     }
-    if (magnitude.divSmall(10) >= 5)
+    if (magnitude.divPow10(1) >= 5)
         magnitude.addSmall(1);
     return DecimalBuilder::build(magnitude, decimals, negative_);
 }
@@ -316,18 +385,6 @@ double Decimal::toDouble() const {
 }
 
 DecimalResult Decimal::add(const Decimal& other) const {
-    // Same scale and sign without a carry out of 96 bits is the common case.
-    if (scale_ == other.scale_ && negative_ == other.negative_) {
-        std::uint64_t s = std::uint64_t(lo_) + other.lo_;
-        Decimal d = *this;
-        d.lo_ = std::uint32_t(s);
-        s = (s >> 32) + mid_ + other.mid_;
-        d.mid_ = std::uint32_t(s);
-        s = (s >> 32) + hi_ + other.hi_;
-        d.hi_ = std::uint32_t(s);
-        if ((s >> 32) == 0)
-            return {d, DecimalStatus::Ok};
-    }
     return DecimalBuilder::addSigned(*this, other, false);
 }
 
@@ -336,7 +393,7 @@ DecimalResult Decimal::sub(const Decimal& other) const {
 }
 
 DecimalResult Decimal::mul(const Decimal& other) const {
-    WideUInt product = WideUInt::mul(DecimalBuilder::wide(*this), DecimalBuilder::wide(other));
+    NarrowWide product = NarrowWide::mul(DecimalBuilder::wide(*this), DecimalBuilder::wide(other));
     return DecimalBuilder::make(product, scale_ + other.scale_, negative_ != other.negative_,
                                 false);
 }
@@ -349,10 +406,10 @@ DecimalResult Decimal::div(const Decimal& other) const {
     // One digit beyond the finest scale, plus the remainder as a sticky bit,
     // is all that correct rounding needs.
     constexpr int guardScale = MaxScale + 1;
-    WideUInt numerator = DecimalBuilder::wide(*this);
+    DivisionWide numerator = DecimalBuilder::wide<DivisionWide>(*this);
     numerator.mulPow10(guardScale - (scale_ - other.scale_));
-    WideUInt quotient, remainder;
-    WideUInt::divMod(numerator, DecimalBuilder::wide(other), quotient, remainder);
+    DivisionWide quotient, remainder;
+    DivisionWide::divMod(numerator, DecimalBuilder::wide<DivisionWide>(other), quotient, remainder);
     DecimalResult r = DecimalBuilder::make(quotient, guardScale, negative_ != other.negative_,
                                            !remainder.isZero());
     if (r.ok() && remainder.isZero())
@@ -366,11 +423,11 @@ int Decimal::compare(const Decimal& a, const Decimal& b) {
     if (aNeg != bNeg)
         return aNeg ? -1 : 1;
     int scale = std::max(a.scale_, b.scale_);
-    WideUInt x = DecimalBuilder::wide(a);
-    WideUInt y = DecimalBuilder::wide(b);
+    NarrowWide x = DecimalBuilder::wide(a);
+    NarrowWide y = DecimalBuilder::wide(b);
     x.mulPow10(scale - a.scale_);
     y.mulPow10(scale - b.scale_);
-    int c = WideUInt::compare(x, y);
+    int c = NarrowWide::compare(x, y);
     return aNeg ? -c : c;
 }
 

@@ -22,8 +22,8 @@ public:
     constexpr Decimal() = default;
     static Decimal fromInt(std::int64_t value);
     // Magnitude lo + mid * 2^32 + hi * 2^64, divided by 10^scale.
-    static DecimalResult fromParts(std::uint32_t lo, std::uint32_t mid, std::uint32_t hi,
-                                   int scale, bool negative);
+    static DecimalResult fromParts(std::uint32_t lo, std::uint32_t mid, std::uint32_t hi, int scale,
+                                   bool negative);
     static DecimalResult fromDouble(double value);
 
     // Digits, the decimal separator, the grouping separator ("," when the decimal

@@ -21,10 +21,10 @@ inline constexpr Direction Forward = -1;
 inline constexpr Direction Reverse = 0;
 
 struct EngineServices {
-    SeparatorSource separators;    // the user's decimal separator
-    MessageSink& sink;             // message boxes
-    const MessageTexts& texts;     // language message texts
-    Registry* registry = nullptr;  // receives the loaded conversion's name; may be null
+    SeparatorSource separators;   // the user's decimal separator
+    MessageSink& sink;            // message boxes
+    const MessageTexts& texts;    // language message texts
+    Registry* registry = nullptr; // receives the loaded conversion's name; may be null
     platform::ProgramFolders folders;
 };
 
@@ -45,10 +45,13 @@ public:
     std::string EvaluateChangeTable(std::string& input, Direction direction);
     std::string EvaluateTranslation(std::string& input, Direction direction);
 
+    // Whether the last EvaluateConversion ended in the conversion's error box.
+    bool LastConversionFailed() const { return lastConversionFailed_; }
     const platform::ProgramFolders& Folders() const { return services_.folders; }
 
 private:
     EngineServices services_;
+    bool lastConversionFailed_ = false;
 };
 
 } // namespace ombrix

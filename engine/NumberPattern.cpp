@@ -6,7 +6,9 @@ namespace ombrix {
 
 namespace {
 
-bool isPlaceholder(char c) { return c == '0' || c == '#'; }
+bool isPlaceholder(char c) {
+    return c == '0' || c == '#';
+}
 
 struct SplitPattern {
     std::string_view integerPart;
@@ -107,8 +109,8 @@ std::string_view GroupingSeparatorFor(std::string_view decimalSeparator) {
 std::string FormatWithPattern(const Decimal& value, std::string_view pattern,
                               std::string_view decimalSeparator) {
     SplitPattern parts = split(pattern);
-    int decimals = int(std::count_if(parts.fractionPart.begin(), parts.fractionPart.end(),
-                                     isPlaceholder));
+    int decimals =
+        int(std::count_if(parts.fractionPart.begin(), parts.fractionPart.end(), isPlaceholder));
     Decimal rounded = value.roundedAwayFromZero(decimals);
 
     std::string all = rounded.magnitudeDigits();

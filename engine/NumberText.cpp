@@ -8,7 +8,9 @@ namespace ombrix {
 
 namespace {
 
-bool endsWithMinus(const std::string& text) { return !text.empty() && text.back() == '-'; }
+bool endsWithMinus(const std::string& text) {
+    return !text.empty() && text.back() == '-';
+}
 
 void dropOneLeadingSpace(std::string& text) {
     if (!text.empty() && text.front() == ' ')
@@ -192,7 +194,9 @@ std::optional<std::string> NumberText::FormatForDisplay(std::string& text,
     if (!number.ok())
         return std::nullopt;
 
-    auto groupedIfWanted = [this](std::string t) { return GroupingWanted() ? InsertGrouping(t) : t; };
+    auto groupedIfWanted = [this](std::string t) {
+        return GroupingWanted() ? InsertGrouping(t) : t;
+    };
     if (n <= 0)
         return groupedIfWanted(RoundToWhole(number.value).toString(GetLocaleSeparators()));
     const std::size_t decimals = std::size_t(n);

@@ -42,8 +42,7 @@ public:
     // ".50" becomes "0.50" and "-.50" becomes "-0.50".
     static std::string ApplyLeadingZero(std::string text);
     // Empty when the text cannot be read as a number.
-    std::optional<std::string> FormatForDisplay(std::string& text,
-                                                std::string_view resultFormat);
+    std::optional<std::string> FormatForDisplay(std::string& text, std::string_view resultFormat);
 
     // Text in the user's notation to a number.
     DecimalResult ToNumber(std::string_view text) const;
