@@ -4,7 +4,7 @@
 
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/PanelSurface.h"
-#include "mainwindow/rules/Text1252.h"
+#include "mainwindow/rules/Knipname.h"
 #include "mainwindow/rules/TypeAhead.h"
 #include "platform/qt/Win1252.h"
 

@@ -1,11 +1,11 @@
 #include "mainwindow/rules/CommandLine.h"
 
-#include "mainwindow/rules/Text1252.h"
+#include "engine/TextCase.h"
 
 namespace ombrix {
 
 bool StartsWithLanguageSwitch(std::string_view commandLine) {
-    return LowerCase1252(commandLine.substr(0, 4)) == "/lng";
+    return ToLower1252(commandLine.substr(0, 4)) == "/lng";
 }
 
 bool StartsWithLanguageSwitchExact(std::string_view commandLine) {

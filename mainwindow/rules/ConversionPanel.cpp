@@ -1,6 +1,7 @@
 #include "mainwindow/rules/ConversionPanel.h"
 
-#include "mainwindow/rules/Text1252.h"
+#include "engine/TextCase.h"
+#include "mainwindow/rules/Knipname.h"
 
 namespace ombrix {
 
@@ -184,9 +185,8 @@ std::string ConversionPanel::addconfig(std::string& F) {
         title = F;
     }
     const std::vector<std::string> names = s_.catalogue.Names();
-    const std::string wanted = UpperCase1252(*title);
     for (std::size_t j = 0; j < names.size(); ++j) {
-        if (UpperCase1252(names[j]) == wanted) {
+        if (EqualsIgnoreCase1252(names[j], *title)) {
             s_.view.SetListText(names[j]);
             SelectEntry(static_cast<std::int16_t>(j));
             return "-2";
@@ -195,7 +195,7 @@ std::string ConversionPanel::addconfig(std::string& F) {
     if (StartsWithFolder(F, s_.dataFolder)) {
         F.erase(0, s_.dataFolder.size() + 1);
     }
-    if (F.size() >= 3 && UpperCase1252(std::string_view(F).substr(F.size() - 3)) == "NOD") {
+    if (EndsWithIgnoreCase1252(F, "NOD")) {
         F.erase(F.size() - std::min<std::size_t>(4, F.size()));
     }
     if (!s_.catalogue.AppendEntry(*title, F)) {

@@ -1,6 +1,6 @@
 #include "mainwindow/rules/TypeAhead.h"
 
-#include "mainwindow/rules/Text1252.h"
+#include "engine/TextCase.h"
 
 #include <algorithm>
 
@@ -12,7 +12,7 @@ TypeAheadAction Search(const std::vector<std::string>& items, const std::string&
     for (std::size_t k = 0; k < items.size(); ++k) {
         const std::string& item = items[k];
         if (item.size() >= search.size() &&
-            LowerCase1252(std::string_view(item).substr(0, search.size())) == search) {
+            ToLower1252(std::string_view(item).substr(0, search.size())) == search) {
             return {TypeAheadAction::Kind::Match, static_cast<int>(k), search.size()};
         }
     }
@@ -36,9 +36,9 @@ TypeAheadAction TypeAhead(const std::vector<std::string>& items, std::string_vie
         if (prefix.size() <= 1) {
             return {TypeAheadAction::Kind::ClearText, -1, 0};
         }
-        return Search(items, LowerCase1252(prefix.substr(0, prefix.size() - 1)));
+        return Search(items, ToLower1252(prefix.substr(0, prefix.size() - 1)));
     default:
-        return Search(items, LowerCase1252(prefix + key));
+        return Search(items, ToLower1252(prefix + key));
     }
 }
 

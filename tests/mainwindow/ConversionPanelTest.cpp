@@ -1,6 +1,6 @@
 #include "PanelFixture.h"
 
-#include "mainwindow/rules/Text1252.h"
+#include "mainwindow/rules/Knipname.h"
 
 namespace ombrix::testing {
 namespace {
@@ -307,11 +307,6 @@ TEST(Knipname, CutsBeforeFirstZero) {
     EXPECT_EQ(Knipname(std::string("abc\0def", 7)), "abc");
     EXPECT_EQ(Knipname("abc"), "abc");
     EXPECT_EQ(Knipname(std::string("\0x", 2)), "");
-}
-
-TEST(LetterCase1252, CoversAccentedAndSpecialLetters) {
-    EXPECT_EQ(UpperCase1252("eu\xe9\x9a\xff"), "EU\xc9\x8a\x9f");
-    EXPECT_EQ(LowerCase1252("EU\xc9\x8a\x9f\xd7"), "eu\xe9\x9a\xff\xd7");
 }
 
 } // namespace
