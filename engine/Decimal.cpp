@@ -18,7 +18,6 @@ void splitRemainder(std::uint32_t remainder, std::uint32_t& digit, bool& sticky)
     sticky |= remainder % Below != 0;
 }
 
-
 // Divides by 10^count, rounding half-to-even; `sticky` says that non-zero digits
 // were already dropped below the value, which breaks a tie upwards. The last
 // chunk's remainder holds both the rounding digit and the digits below it.

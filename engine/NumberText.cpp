@@ -204,7 +204,9 @@ std::optional<std::string> NumberText::FormatForDisplay(std::string& text,
     if (PointDecimal) {
         if (GroupingWanted())
             text = InsertGrouping(text);
-        std::string out = groupedIfWanted(FormatResult(number.value, resultFormat));
+        // The leading zero the evaluation gave is kept in this notation too.
+        std::string out =
+            groupedIfWanted(ApplyLeadingZero(FormatResult(number.value, resultFormat)));
         bool trailingMinus = endsWithMinus(out);
         if (trailingMinus)
             out.pop_back();

@@ -195,6 +195,8 @@ TEST(NumberTextFormatForDisplay, ShowsFormatResultsWithTheMinusAtTheEnd) {
         {".", true, -1, false, "0.00", "12.5", "12.50"},
         {".", true, -1, false, "0.00", "-5", "5.00-"},
         {".", true, 3, false, "0.00", "7.1", "7.100"},
+        {".", true, 3, false, "0.00", "0.511", "0.511"},
+        {".", true, 2, false, "0.00", "-0.5", "0.50-"},
         {".", true, -1, true, "0.00", "1234567.5", "1,234,567.50"},
         {".", true, -1, false, "0.000", "", ""},
     };

@@ -1,0 +1,160 @@
+#include "engine/Engine.h"
+
+#include "engine/ConversionLoader.h"
+#include "engine/NumberPattern.h"
+
+#include <utility>
+
+namespace ombrix {
+
+namespace {
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// Applies one formula step to x; the operator is read backwards in reverse.
+DecimalResult applyStep(char op, const Decimal& x, const Decimal& operand, bool forward) {
+    switch (op) {
+    case '/':
+        return forward ? x.div(operand) : x.mul(operand);
+    case '*':
+        return forward ? x.mul(operand) : x.div(operand);
+    case '+':
+        return forward ? x.add(operand) : x.sub(operand);
+    case '-':
+        return forward ? x.sub(operand) : x.add(operand);
+    default:
+        return {Decimal(), DecimalStatus::NotANumber};
+    }
+}
+
+bool isKnownOperator(char op) {
+    return op == '/' || op == '*' || op == '+' || op == '-';
+}
+
+} // namespace
+
+Engine::Engine(EngineServices services)
+    : Numbers(services.separators), services_(std::move(services)) {}
+
+bool Engine::LoadConversion(std::string& path, std::int16_t mode) {
+    LoaderContext context{services_.sink, services_.texts, services_.registry, services_.folders};
+    return ombrix::LoadConversion(Definition, path, mode, context);
+}
+
+void Engine::ShowConversionError() {
+    lastConversionFailed_ = true;
+    Message message;
+    message.icon = MessageIcon::Critical;
+    message.buttons = MessageButtons::Ok;
+    message.title = services_.texts.Get(100);
+    message.text = Definition.ErrorText;
+    services_.sink.Show(message);
+}
+
+std::string Engine::EvaluateConversion(std::string& input, Direction direction) {
+    lastConversionFailed_ = false;
+    if (!Definition.MathSteps().empty() && !Definition.MathSteps().front().empty()) {
+        std::string result = EvaluateFormula(input, direction);
+        if (!Definition.ResultFormat.empty() && !result.empty()) {
+            std::string shown = result;
+            // A result the display rules cannot read back is still a valid result.
+            if (std::optional<std::string> display =
+                    Numbers.FormatForDisplay(shown, Definition.ResultFormat))
+                result = *display;
+        }
+        return result;
+    }
+    if (!Definition.ChangeTable().empty() && !Definition.ChangeTable().front().from.empty())
+        return EvaluateChangeTable(input, direction);
+    if (!Definition.TranslationTable().empty() &&
+        !Definition.TranslationTable().front().from.empty())
+        return EvaluateTranslation(input, direction);
+    return std::string();
+}
+
+std::string Engine::EvaluateFormula(std::string& input, Direction direction) {
+    auto fail = [this] {
+        ShowConversionError();
+        return std::string();
+    };
+    std::string text = Numbers.NormalizeInput(input);
+    if (!Definition.ResultFormat.empty())
+        text = Numbers.StripGrouping(text);
+    DecimalResult start = Numbers.ToNumber(Numbers.ToLocaleDecimal(text));
+    if (!start.ok())
+        return fail();
+
+    const bool forward = direction == Forward;
+    const std::vector<std::string>& steps = Definition.MathSteps();
+    Decimal x = start.value;
+    Decimal r; // a step that reads r before any step set it reads 0
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const std::string& step = forward ? steps[i] : steps[steps.size() - 1 - i];
+        DecimalResult operand = Numbers.ToNumber(
+            Numbers.ToLocaleDecimal(step.size() > 6 ? step.substr(6) : std::string()));
+        if (!operand.ok())
+            return fail();
+        const char op = step.size() > 4 ? step[4] : '\0';
+        if (isKnownOperator(op)) {
+            DecimalResult next = applyStep(op, x, operand.value, forward);
+            if (!next.ok())
+                return fail();
+            r = next.value;
+        }
+        if (Definition.StepFormat.empty()) {
+            x = r;
+        } else {
+            // The step format rounds every intermediate result.
+            DecimalResult rounded = Numbers.ToNumber(
+                FormatWithPattern(r, Definition.StepFormat, Numbers.GetLocaleSeparators()));
+            if (!rounded.ok())
+                return fail();
+            x = rounded.value;
+        }
+    }
+    std::string result =
+        NumberText::ApplyLeadingZero(Numbers.FormatResult(r, Definition.ResultFormat));
+    if (!Numbers.PointDecimal)
+        result = Numbers.LocalizeResult(result);
+    return result;
+}
+
+std::string Engine::EvaluateChangeTable(std::string& input, Direction direction) {
+    const std::string& prefixFrom = Definition.PrefixFrom;
+    const std::string& prefixTo = Definition.PrefixTo;
+    std::string text = input;
+    bool prefixReplaced = false;
+    if (startsWith(text, prefixFrom)) {
+        text = prefixTo + text.substr(prefixFrom.size());
+        prefixReplaced = true;
+    }
+    int match = -1;
+    if (direction == Forward || direction == Reverse)
+        match = Definition.FindChange(text, direction == Forward);
+    if (match < 0) {
+        ShowConversionError();
+        return std::string();
+    }
+    const TextPair& entry = Definition.ChangeTable()[std::size_t(match)];
+    const std::string& found = direction == Forward ? entry.from : entry.to;
+    const std::string& replacement = direction == Forward ? entry.to : entry.from;
+    std::string result = replacement + text.substr(found.size());
+    if (prefixReplaced && startsWith(result, prefixTo))
+        result = prefixFrom + result.substr(prefixTo.size());
+    return result;
+}
+
+std::string Engine::EvaluateTranslation(std::string& input, Direction direction) {
+    const bool forward = direction == Forward;
+    int match = Definition.FindTranslation(input, forward);
+    if (match < 0) {
+        ShowConversionError();
+        return std::string();
+    }
+    const TextPair& entry = Definition.TranslationTable()[std::size_t(match)];
+    return forward ? entry.to : entry.from;
+}
+
+} // namespace ombrix

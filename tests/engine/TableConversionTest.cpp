@@ -1,0 +1,110 @@
+#include "engine/TableConversion.h"
+
+#include "DefinitionTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace ombrix {
+namespace {
+
+TEST(Incontrol, FindsTheNumberInACell) {
+    struct Case {
+        const char* cell;
+        int rowsDone;
+        CellStatus status;
+        const char* text;
+    } cases[] = {
+        {"12,50", 0, CellStatus::Convert, "12,50"},
+        {"12 EUR", 1, CellStatus::Convert, "12"},
+        {"EUR 12", 1, CellStatus::Convert, " 12"},
+        {"12 34", 1, CellStatus::Convert, " 34"},
+        {"-1.234,5", 0, CellStatus::Convert, "-1.234,5"},
+        {"Amount", 0, CellStatus::Header, "Amount"},
+        {"n/a", 3, CellStatus::Keep, "n/a"},
+        {" 12", 0, CellStatus::Header, " 12"},
+        {" 12", 2, CellStatus::Keep, " 12"},
+        {".5", 1, CellStatus::Keep, ".5"}, // a point counts only after a digit
+        {"", 0, CellStatus::Keep, ""},
+    };
+    for (const auto& c : cases) {
+        CellClassification r = Incontrol(c.cell, c.rowsDone);
+        EXPECT_EQ(r.status, c.status) << '"' << c.cell << '"';
+        EXPECT_EQ(r.text, c.text) << '"' << c.cell << '"';
+    }
+}
+
+class TableConversionTest : public ::testing::Test {
+protected:
+    TableConversionTest()
+        : engine(EngineServices{[] { return std::string(","); }, sink, texts, nullptr, {}}) {
+        engine.Numbers.SetDecimalPlaces(-1);
+        engine.Definition.ErrorText = "no amount";
+    }
+
+    void Doubling() { engine.Definition.AppendMathStep("    * 2"); }
+
+    testing::RecordingSink sink;
+    MessageTexts texts;
+    Engine engine;
+};
+
+TEST_F(TableConversionTest, FormulaTablesKeepTextDropHeadersAndEndEveryRow) {
+    Doubling();
+    struct Case {
+        const char* table;
+        const char* expected;
+    } cases[] = {
+        {"12,50", "25\r\n"},
+        {"12 EUR\tEUR 12\t12 34\r\n", "24\t24\t68\r\n"},
+        {"Amount\tPrice\r\n10\t20\r\n", "20\t40\r\n"},
+        {"1\t2\r\n10\tn/a\r\n", "2\t4\r\n20\tn/a\r\n"},
+        {" 12\r\n5\r\n", "10\r\n"},
+        {"5\r\n 12\r\n", "10\r\n 12\r\n"},
+        {"\r\n\r\n", "\r\n\r\n"},
+        // Rows ended by a bare line feed keep their last character.
+        {"10\n20\n", "20\n40\n"},
+        {"10\n20", "20\n40\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ConvertTable(engine, c.table, Forward, false).text, c.expected) << c.table;
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(TableConversionTest, GroupingSeenIsClearedAfterEveryCell) {
+    Doubling();
+    engine.Definition.ResultFormat = "0.00";
+    ConvertTable(engine, "1.000,5\r\n", Forward, false);
+    EXPECT_FALSE(engine.Numbers.GroupingSeen);
+}
+
+TEST_F(TableConversionTest, SymbolsGoAroundConvertedValuesOnly) {
+    Doubling();
+    engine.Definition.Symbol1 = "DM";
+    engine.Definition.Symbol2 = "EUR";
+    engine.Definition.Symbol4 = "net";
+    EXPECT_EQ(ConvertTable(engine, "1\r\n10\tn/a\r\n", Forward, true).text,
+              "EUR 2 net\r\nEUR 20 net\tn/a\r\n");
+    EXPECT_EQ(ConvertTable(engine, "10\r\n", Reverse, true).text, "DM 5\r\n");
+    EXPECT_EQ(ConvertTable(engine, "10\r\n", Forward, false).text, "20\r\n");
+}
+
+TEST_F(TableConversionTest, EveryFailingCellShowsTheErrorAndStaysEmpty) {
+    engine.Definition.AppendTranslation("Ja", "Yes");
+    engine.Definition.AppendTranslation("Nein", "No");
+    engine.Definition.BuildIndexes();
+    TableConversionResult r =
+        ConvertTable(engine, "ja\tvielleicht\r\nNEIN\tdoch\r\n", Forward, false);
+    EXPECT_EQ(r.text, "Yes\t\r\nNo\t\r\n");
+    EXPECT_EQ(r.failedCells, 2);
+    EXPECT_EQ(sink.messages.size(), 2u);
+}
+
+TEST_F(TableConversionTest, EmptyTableGivesNothing) {
+    Doubling();
+    EXPECT_EQ(ConvertTable(engine, "", Forward, false).text, "");
+}
+
+} // namespace
+} // namespace ombrix
