@@ -150,6 +150,7 @@ private:
     std::vector<std::pair<QRectF, bool>> frames_; // rectangle, sunken
     bool hoverCleared_ = false;
     QPoint savedImagePosition_;
+    std::optional<bool> topmostWanted_;
 };
 
 } // namespace ombrix

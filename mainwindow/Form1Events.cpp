@@ -19,6 +19,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+
+#include <optional>
 
 namespace ombrix {
 
@@ -32,26 +35,32 @@ constexpr double FrameGap = 25.0 / 15.0;
 constexpr int PressTravel = 2;
 constexpr int ImageSize = 27; // 400 twips
 
-// The character a key event types, as a Windows-1252 byte; 0 when none.
-char TypedCharacter(const QKeyEvent* key) {
+// What a key event types into a list: nothing for keys without a character,
+// else the character as a Windows-1252 byte (unset when the code page lacks it).
+struct Typed {
+    bool character = false;
+    std::optional<char> byte;
+};
+
+Typed TypedCharacter(const QKeyEvent* key) {
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return KeyEnter;
+        return {true, KeyEnter};
     case Qt::Key_Escape:
-        return KeyEscape;
+        return {true, KeyEscape};
     case Qt::Key_Backspace:
-        return KeyBackspace;
+        return {true, KeyBackspace};
     default:
         break;
     }
     const QString text = key->text();
     if (text.size() != 1 || !text.at(0).isPrint()) {
-        return 0;
+        return {};
     }
     bool lossless = false;
     const std::string byte = ToWin1252(text, &lossless);
-    return lossless ? byte.front() : '\0';
+    return {true, lossless ? std::optional<char>(byte.front()) : std::nullopt};
 }
 
 } // namespace
@@ -200,13 +209,13 @@ bool Form1::ListKey(QComboBox* list, QKeyEvent* key, bool conversionList) {
         line->clear();
         return true;
     }
-    const char typed = TypedCharacter(key);
-    if (typed == '\0') {
-        // Arrows, paging and the like keep their usual meaning in the list.
-        return key->key() != Qt::Key_Up && key->key() != Qt::Key_Down &&
-               key->key() != Qt::Key_PageUp && key->key() != Qt::Key_PageDown &&
-               key->key() != Qt::Key_Left && key->key() != Qt::Key_Right &&
-               key->key() != Qt::Key_Home && key->key() != Qt::Key_End && !key->text().isEmpty();
+    const Typed typed = TypedCharacter(key);
+    if (!typed.character) {
+        return false; // navigation, Tab and shortcuts keep their usual meaning
+    }
+    if (!typed.byte) {
+        context_.services.beeper.Beep(); // no entry can hold this character
+        return true;
     }
     std::vector<std::string> items;
     for (int i = 0; i < list->count(); ++i) {
@@ -214,7 +223,8 @@ bool Form1::ListKey(QComboBox* list, QKeyEvent* key, bool conversionList) {
     }
     const std::string text = ToWin1252(line->text());
     const auto caret = static_cast<std::size_t>(line->cursorPosition());
-    const TypeAheadAction action = TypeAhead(items, text, caret, list->currentIndex() >= 0, typed);
+    const TypeAheadAction action =
+        TypeAhead(items, text, caret, list->currentIndex() >= 0, *typed.byte);
     switch (action.kind) {
     case TypeAheadAction::Kind::SelectWholeText:
         if (list->view()->isVisible()) {

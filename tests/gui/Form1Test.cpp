@@ -155,6 +155,15 @@ TEST_F(StartedForm, NonMatchingCharacterBeepsAndChangesNothing) {
     form->Combo1->hidePopup();
 }
 
+TEST_F(StartedForm, CharacterOutsideTheCodePageBeepsAndIsDropped) {
+    QLineEdit* line = form->Combo1->lineEdit();
+    line->setText("ATS");
+    QKeyEvent han(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\u4e2d"));
+    QCoreApplication::sendEvent(line, &han);
+    EXPECT_EQ(beeper.beeps, 1);
+    EXPECT_EQ(line->text(), "ATS");
+}
+
 TEST_F(StartedForm, EscapeAndDeleteClearTextButKeepConversion) {
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Delete}) {
         QLineEdit* line = form->Combo1->lineEdit();
@@ -264,6 +273,7 @@ TEST_F(GuiFixture, FirstRunStartsOnTopWithTwoDecimals) {
     registry.Set(Hive::CurrentUser, "precision", "0");
     registry.Set(Hive::CurrentUser, "decnum", "2");
     ASSERT_EQ(form->Start(""), StartupOutcome::Shown);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(form->Altop->isChecked());
     EXPECT_TRUE(form->Mtray->isChecked());
