@@ -2,9 +2,9 @@
 // The converter's run: the application context is built once, the main
 // window starts, and the event loop runs until the program ends.
 
-#include <string>
+#include <QStringList>
 
-class QStringList;
+#include <string>
 
 namespace ombrix {
 

@@ -76,6 +76,9 @@ Form1::Form1(AppContext& context)
     BuildPanel();
     BuildMenus();
     ConnectPanel();
+    // The panel's layout is fixed, so is the window's size.
+    adjustSize();
+    setFixedSize(size());
 }
 
 Form1::~Form1() = default;

@@ -20,9 +20,10 @@ export HOME=$home XDG_CONFIG_HOME=$home/config XDG_CONFIG_DIRS=$home/etc \
     XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run PROGRAM=$program
 unset QT_QPA_PLATFORM
 
-# The map state of the converter's main window (the widest window of its class).
+# The map state of the converter's main window: its widest window, wider than
+# the tray icon; "none" while the window was never created.
 cat >"$home/state.sh" <<'STATE'
-best=""; width=0
+best=""; width=100
 for id in $(xwininfo -root -tree | awk '/"ombrixgo"/ {print $1}'); do
     w=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
     if [ "$w" -gt "$width" ]; then width=$w; best=$id; fi
