@@ -306,15 +306,17 @@ std::string Decimal::magnitudeDigits() const {
     NarrowWide magnitude = DecimalBuilder::wide(*this);
     if (magnitude.isZero())
         return "0";
-    std::string reversed;
+    // 29 digits at most; filled from the right.
+    char digits[32];
+    char* first = digits + sizeof digits;
     while (!magnitude.isZero()) {
         std::uint32_t chunk = magnitude.divPow10(9);
         for (int k = 0; k < 9 && (chunk != 0 || !magnitude.isZero()); ++k) {
-            reversed.push_back(char('0' + chunk % 10));
+            *--first = char('0' + chunk % 10);
             chunk /= 10;
         }
     }
-    return std::string(reversed.rbegin(), reversed.rend());
+    return std::string(first, digits + sizeof digits);
 }
 
 std::string Decimal::toString(std::string_view decimalSeparator) const {

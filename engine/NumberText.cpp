@@ -33,7 +33,14 @@ NumberText::NumberText(SeparatorSource separatorSource)
 
 std::string NumberText::GetLocaleSeparators() const {
     std::string d = separatorSource_ ? separatorSource_() : std::string();
-    return d.substr(0, d.find('\0'));
+    // The answer ends at its first zero character, as an operating-system string does.
+    for (std::size_t i = 0; i < d.size(); ++i) {
+        if (d[i] == '\0') {
+            d.resize(i);
+            break;
+        }
+    }
+    return d;
 }
 
 void NumberText::SetDecimalPlaces(std::int16_t n) {

@@ -9,9 +9,9 @@
 #include <CLI/CLI.hpp>
 
 #include <clocale>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,6 +60,15 @@ ombrix::MessageTexts FallbackTexts() {
     return texts;
 }
 
+std::string ReadAll(std::FILE* file) {
+    std::string text;
+    char buffer[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, n);
+    return text;
+}
+
 std::string WithoutCarriageReturn(std::string line) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
@@ -89,10 +98,10 @@ int ConvertValues(ombrix::Engine& engine, const Options& options) {
 }
 
 int ConvertTableFromStdin(ombrix::Engine& engine, const Options& options) {
-    std::string table((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    std::string table = ReadAll(stdin);
     ombrix::TableConversionResult result = ombrix::ConvertTable(
         engine, table, options.reverse ? ombrix::Reverse : ombrix::Forward, options.symbols);
-    std::cout << result.text;
+    std::fwrite(result.text.data(), 1, result.text.size(), stdout);
     return result.failedCells > 0 ? 1 : 0;
 }
 

@@ -1,0 +1,227 @@
+#include "settings/Catalogue.h"
+
+#include "engine/TextCase.h"
+#include "settings/DataFolder.h"
+#include "settings/FileIo.h"
+
+#include <optional>
+
+namespace ombrix {
+
+namespace {
+
+std::string InFolder(const std::string& folder, std::string_view name) {
+    return platform::ToFileSystemPath(JoinPath(folder, name));
+}
+
+bool Exists(const std::string& path) {
+    return platform::FileExists(path);
+}
+
+} // namespace
+
+ConversionLabels LabelsFor(const ConversionDefinition& definition, bool switchSides) {
+    ConversionLabels labels;
+    labels.caption = definition.GetConversionName();
+    std::string first = definition.GetSymbol1(), second = definition.GetSymbol2();
+    std::string firstAfter = definition.GetSymbol3(), secondAfter = definition.GetSymbol4();
+    std::string firstCaption = definition.GetInput1Label();
+    std::string secondCaption = definition.GetInput2Label();
+    if (switchSides) {
+        std::swap(first, second);
+        std::swap(firstAfter, secondAfter);
+        std::swap(firstCaption, secondCaption);
+    }
+    labels.Label1 = std::move(first);
+    labels.Label2 = std::move(second);
+    labels.Label5 = std::move(firstAfter);
+    labels.Label6 = std::move(secondAfter);
+    labels.Label3 = std::move(firstCaption);
+    labels.Label4 = std::move(secondCaption);
+    return labels;
+}
+
+Catalogue::Catalogue(platform::ProgramFolders folders, CatalogueHooks hooks)
+    : folders_(std::move(folders)), hooks_(std::move(hooks)) {}
+
+std::string Catalogue::CatalogueFilePath() const {
+    return InFolder(folders_.data, CatalogueFileName);
+}
+
+std::string Catalogue::ProgramFolderFile() const {
+    const std::string current = InFolder(folders_.program, CatalogueFileName);
+    return Exists(current) ? current : InFolder(folders_.program, LegacyCatalogueFileName);
+}
+
+std::string Catalogue::ChooseFile(std::int16_t mode) const {
+    if (mode == CatalogueProgramFolder)
+        return ProgramFolderFile();
+    for (std::string_view name : {CatalogueFileName, LegacyCatalogueFileName}) {
+        const std::string inData = InFolder(folders_.data, name);
+        if (Exists(inData))
+            return inData;
+    }
+    return ProgramFolderFile();
+}
+
+void Catalogue::ClearList() {
+    Names.clear();
+    SelectedIndex = -1;
+}
+
+bool Catalogue::Select(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= Names.size())
+        return false;
+    SelectedIndex = index;
+    if (hooks_.EntrySelected)
+        hooks_.EntrySelected(index);
+    return true;
+}
+
+std::int16_t Catalogue::ReadFailed(std::int16_t mode, int remembered, const std::string& file) {
+    if (file == CatalogueFilePath() && Exists(file))
+        protectFileOnSave_ = true;
+    return LoadDefaultCatalogue(mode, static_cast<std::int16_t>(remembered));
+}
+
+std::int16_t Catalogue::ReadCatalogue(std::int16_t mode) {
+    const int remembered = mode == CatalogueRefresh ? SelectedIndex : -1;
+    ClearList();
+    std::string file = ChooseFile(mode);
+    std::optional<std::string> bytes = ReadWholeFile(file);
+    if (!bytes && mode != CatalogueProgramFolder) {
+        // One more try with the copy installed beside the program.
+        const std::string fallback = ProgramFolderFile();
+        if (Exists(fallback)) {
+            ClearList();
+            file = fallback;
+            bytes = ReadWholeFile(file);
+        }
+    }
+    if (!bytes)
+        return ReadFailed(mode, remembered, file);
+    CatalogueRecords records = ParseCatalogue(*bytes);
+    if (!records.complete)
+        return ReadFailed(mode, remembered, file);
+
+    if (records.language)
+        LanguageFile = std::move(*records.language);
+    for (std::size_t i = 0; i < records.entries.size(); ++i) {
+        CatalogueEntry& entry = records.entries[i];
+        if (!entry.name.empty())
+            Names.push_back(std::move(entry.name));
+        if (!entry.path.empty())
+            CatalogueFiles[i] = std::move(entry.path);
+        if (entry.isDefault)
+            DefaultIndex = static_cast<std::int16_t>(i);
+    }
+    LastIndex = static_cast<std::int16_t>(records.entries.size()) - 1;
+    if (hooks_.ListChanged)
+        hooks_.ListChanged();
+
+    // An empty catalogue selects nothing, whatever the mode.
+    if (LastIndex < 0) {
+        protectFileOnSave_ = false;
+        return 0;
+    }
+    int selected = DefaultIndex;
+    if (mode == CatalogueRefresh && remembered >= 0 && remembered <= LastIndex)
+        selected = remembered;
+    if (!Select(selected))
+        return ReadFailed(mode, remembered, file);
+    protectFileOnSave_ = false;
+    return static_cast<std::int16_t>(selected);
+}
+
+std::int16_t Catalogue::LoadDefaultCatalogue(std::int16_t mode, std::int16_t previousIndex) {
+    ClearList();
+    LanguageFile = std::string(DefaultLanguageFile);
+    DefaultIndex = BuiltinDefaultIndex;
+    const std::span<const BuiltinEntry> builtin = BuiltinCatalogue();
+    for (std::size_t i = 0; i < builtin.size(); ++i) {
+        Names.emplace_back(builtin[i].name);
+        CatalogueFiles[i] = std::string(builtin[i].path);
+    }
+    LastIndex = static_cast<std::int16_t>(builtin.size()) - 1;
+    if (hooks_.ListChanged)
+        hooks_.ListChanged();
+    const std::int16_t selected =
+        mode == CatalogueRefresh && previousIndex >= 0 && previousIndex <= LastIndex
+            ? previousIndex
+            : BuiltinDefaultIndex;
+    Select(selected);
+    return selected;
+}
+
+bool Catalogue::WriteCatalogueFile(const std::string& bytes) {
+    const std::string target = CatalogueFilePath();
+    const FileLock lock(target);
+    if (!lock.Held())
+        return false;
+    if (Exists(target)) {
+        const std::optional<std::string> old = ReadWholeFile(target);
+        const bool unreadable = !old || !ParseCatalogue(*old).complete;
+        if ((unreadable || protectFileOnSave_) && !CopyAside(target, "unreadable"))
+            return false; // never replace what could not be kept
+    }
+    if (!ReplaceFileContents(target, bytes))
+        return false;
+    protectFileOnSave_ = false;
+    return true;
+}
+
+std::string Catalogue::SaveCatalogue(const std::string& languageFile,
+                                     const std::vector<std::string>& list, bool relative) {
+    std::string language = languageFile;
+    if (relative && !folders_.data.empty()) {
+        for (char separator : {platform::NativeSeparator, '\\'}) {
+            const std::string prefix = folders_.data + separator;
+            if (StartsWithIgnoreCase1252(language, prefix)) {
+                language.erase(0, prefix.size());
+                break;
+            }
+        }
+    }
+    std::vector<CatalogueEntry> entries;
+    for (int i = 0; i <= LastIndex && i < static_cast<int>(MaxCatalogueEntries); ++i) {
+        const std::size_t at = static_cast<std::size_t>(i);
+        entries.push_back(
+            {at < list.size() ? list[at] : std::string(), CatalogueFiles[at], i == DefaultIndex});
+    }
+    if (!WriteCatalogueFile(FormatCatalogue(language, entries)))
+        return {};
+    if (!relative)
+        return {};
+    LanguageFile = language;
+    return language;
+}
+
+bool Catalogue::WriteDefaultCatalogueFile(std::string_view commandLine) {
+    if (StartsWithIgnoreCase1252(commandLine, "/lng"))
+        LanguageFile = commandLine.size() > 5 ? std::string(commandLine.substr(5)) : std::string();
+    else
+        LanguageFile = std::string(DefaultLanguageFile);
+    std::vector<CatalogueEntry> entries;
+    const std::span<const BuiltinEntry> builtin = BuiltinCatalogue();
+    for (std::size_t i = 0; i < builtin.size(); ++i)
+        entries.push_back({std::string(builtin[i].name), std::string(builtin[i].path),
+                           i == static_cast<std::size_t>(BuiltinDefaultIndex)});
+    return WriteCatalogueFile(FormatCatalogue(LanguageFile, entries));
+}
+
+bool Catalogue::RefreshFromCatalogue(Registry& registry, const ConversionDefinition& current,
+                                     bool switchSides) {
+    const std::int16_t index = ReadCatalogue(CatalogueRefresh);
+    if (LastIndex < 0)
+        return true; // nothing listed, nothing to load
+    std::string path = CatalogueFiles[static_cast<std::size_t>(index)] + ".nod";
+    if (!hooks_.LoadConversion || !hooks_.LoadConversion(path))
+        return false;
+    const ConversionLabels labels = LabelsFor(current, switchSides);
+    registry.RegWrite(Hive::CurrentUser, SettingsKey, "Name", labels.caption);
+    if (hooks_.ShowConversion)
+        hooks_.ShowConversion(labels);
+    return true;
+}
+
+} // namespace ombrix

@@ -1,0 +1,112 @@
+#pragma once
+// The in-memory catalogue that the windows share, and the operations that
+// read it from the catalogue file, write it back, put the built-in catalogue
+// in its place and refresh the main window from it.
+//
+// `Names` are the items of the main window's conversion list, item i
+// belonging to entry i; the window mirrors them and learns of every change
+// and selection through the hooks. Saves replace the file atomically, and a
+// file that could not be read is copied aside before a save replaces it.
+
+#include "engine/ConversionDefinition.h"
+#include "platform/Paths.h"
+#include "settings/CatalogueFile.h"
+#include "settings/Registry.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ombrix {
+
+// ReadCatalogue modes.
+inline constexpr std::int16_t CatalogueAtStartup = 0;     // select the default entry
+inline constexpr std::int16_t CatalogueRefresh = 1;       // keep the selection when it still exists
+inline constexpr std::int16_t CatalogueProgramFolder = 2; // the program folder's file only
+
+// What the main window shows of a loaded conversion: its caption and the six
+// labels beside the two fields, which trade places when the fields are switched.
+struct ConversionLabels {
+    std::string caption;
+    std::string Label1, Label2; // symbols before the values
+    std::string Label5, Label6; // symbols after the values
+    std::string Label3, Label4; // field captions
+};
+ConversionLabels LabelsFor(const ConversionDefinition& definition, bool switchSides);
+
+struct CatalogueHooks {
+    // `Names` were replaced; the main window's list shows them anew.
+    std::function<void()> ListChanged;
+    // The main window's list selects item `index`, which runs the window's
+    // selection procedure (it loads that entry's conversion).
+    std::function<void(int index)> EntrySelected;
+    // Loads a conversion file (the loader in load mode); may append ".nod" to `path`.
+    std::function<bool(std::string& path)> LoadConversion;
+    // The main window takes the caption and labels of the conversion just loaded.
+    std::function<void(const ConversionLabels& labels)> ShowConversion;
+};
+
+class Catalogue {
+public:
+    explicit Catalogue(platform::ProgramFolders folders, CatalogueHooks hooks = {});
+
+    std::vector<std::string> Names; // the main window's conversion list
+    std::array<std::string, MaxCatalogueEntries> CatalogueFiles;
+    std::int16_t LastIndex = -1; // number of entries minus one
+    std::int16_t DefaultIndex = 0;
+    std::string LanguageFile;
+    int SelectedIndex = -1; // the main list's selected item; the window keeps it current
+
+    void SetHooks(CatalogueHooks hooks) { hooks_ = std::move(hooks); }
+    const platform::ProgramFolders& Folders() const { return folders_; }
+    // The file every save writes: the data folder's catalogue file.
+    std::string CatalogueFilePath() const;
+
+    // Fills the catalogue from the file the mode chooses and selects an
+    // entry; any failure puts the built-in catalogue in its place. Returns
+    // the selected index.
+    std::int16_t ReadCatalogue(std::int16_t mode);
+
+    // Writes the language record and entries 0 to LastIndex (display names
+    // from `list`) to the data folder's catalogue file. With `relative` a
+    // language file inside the data folder is recorded by its bare name,
+    // which becomes LanguageFile and is returned; else the result is empty.
+    // A failed write returns the empty text and changes nothing.
+    std::string SaveCatalogue(const std::string& languageFile, const std::vector<std::string>& list,
+                              bool relative);
+
+    // Writes the built-in catalogue to the data folder's catalogue file with
+    // the language of a "/lng" command line, else the default language file;
+    // sets LanguageFile. The in-memory entries are not touched.
+    bool WriteDefaultCatalogueFile(std::string_view commandLine);
+
+    // Puts the built-in catalogue into memory and selects `previousIndex`
+    // (mode CatalogueRefresh, when it is a built-in index) or the default entry.
+    std::int16_t LoadDefaultCatalogue(std::int16_t mode, std::int16_t previousIndex);
+
+    // Re-reads the catalogue (keeping the selection), loads the selected
+    // entry's conversion into `current` through the LoadConversion hook,
+    // records its name as the settings value "Name" and shows it. False when
+    // the conversion failed to load: the program then ends.
+    bool RefreshFromCatalogue(Registry& registry, const ConversionDefinition& current,
+                              bool switchSides);
+
+private:
+    std::string ChooseFile(std::int16_t mode) const;
+    std::string ProgramFolderFile() const;
+    void ClearList();
+    bool Select(int index);
+    std::int16_t ReadFailed(std::int16_t mode, int remembered, const std::string& file);
+    bool WriteCatalogueFile(const std::string& bytes);
+
+    platform::ProgramFolders folders_;
+    CatalogueHooks hooks_;
+    // The data folder's file failed to read and the built-in catalogue took
+    // its place: the next save copies the file aside before replacing it.
+    bool protectFileOnSave_ = false;
+};
+
+} // namespace ombrix

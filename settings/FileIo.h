@@ -1,0 +1,51 @@
+#pragma once
+// Whole-file reads and crash-safe replacement of a file's contents. Every
+// file the settings code writes goes through here: a temporary file in the
+// same folder, flushed to disk, then renamed over the old one, so a reader
+// sees either the old or the new contents, never a mixture or a stub.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ombrix {
+
+// Files larger than this are not text files of ours; reading them is refused.
+inline constexpr std::size_t MaxTextFileSize = 16 * 1024 * 1024;
+
+// The file's bytes, or nullopt when it cannot be opened, cannot be read, or
+// is larger than `limit`.
+std::optional<std::string> ReadWholeFile(const std::string& path,
+                                         std::size_t limit = MaxTextFileSize);
+
+// Writes `bytes` to `path` + ".new", flushes it to disk and renames it over
+// `path`. The caller holds the FileLock of `path`, since the temporary name
+// is fixed. False, with `path` untouched, when any step fails.
+bool ReplaceFileContents(const std::string& path, std::string_view bytes, unsigned mode = 0644);
+
+// Copies the file to a new name beside it, `path` + "." + `tag` with a number
+// added when that name is taken; an existing file is never overwritten.
+// Returns the new name, or nullopt when the copy could not be made.
+std::optional<std::string> CopyAside(const std::string& path, std::string_view tag);
+
+// Creates the folder and every missing folder above it; true when it exists afterwards.
+bool EnsureFolder(const std::string& folder);
+
+// An advisory lock on `path` + ".lock", held for the object's lifetime.
+// Serialises the read-change-write cycles of cooperating processes; readers
+// need no lock because writers only ever rename complete files into place.
+class FileLock {
+public:
+    explicit FileLock(const std::string& path);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+} // namespace ombrix

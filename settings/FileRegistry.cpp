@@ -1,0 +1,143 @@
+#include "settings/FileRegistry.h"
+
+#include "settings/AutostartEntry.h"
+#include "settings/FileIo.h"
+#include "settings/StoreFormat.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <exception>
+#include <optional>
+
+namespace ombrix {
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, path.find_last_of('/'));
+}
+
+std::vector<StoredValue>::iterator Find(std::vector<StoredValue>& values, std::string_view keyPath,
+                                        std::string_view name) {
+    return std::find_if(values.begin(), values.end(), [&](const StoredValue& value) {
+        return value.name == name && SameKeyPath(value.key, keyPath);
+    });
+}
+
+// Locks the store, reads it afresh, lets `change` edit the values and writes
+// the result when `change` says so. A damaged store is copied aside first,
+// since the write keeps only what could be read from it.
+template <typename Change> bool UpdateStore(const std::string& store, Change change) {
+    if (store.empty() || !EnsureFolder(FolderOf(store)))
+        return false;
+    const FileLock lock(store);
+    if (!lock.Held())
+        return false;
+    const std::optional<std::string> bytes = ReadWholeFile(store);
+    if (!bytes && ::access(store.c_str(), F_OK) == 0)
+        return false; // there, but unreadable: leave it alone
+    ParsedStore parsed = ParseStore(bytes.value_or(std::string()));
+    if (!change(parsed.values))
+        return false;
+    if (parsed.damaged && !CopyAside(store, "damaged"))
+        return false;
+    return ReplaceFileContents(store, SerializeStore(parsed.values), 0600);
+}
+
+} // namespace
+
+FileRegistry::FileRegistry(const SettingsEnvironment& env) {
+    const std::string user = UserConfigFolder(env);
+    const std::string tail =
+        "/" + std::string(SettingsFolderName) + "/" + std::string(StoreFileName);
+    if (!user.empty()) {
+        userStore_ = user + tail;
+        autostartFile_ = user + "/autostart/" + std::string(AutostartFileName);
+    }
+    machineStore_ = MachineConfigFolder(env) + tail;
+}
+
+const std::string& FileRegistry::StoreFile(Hive hive) const {
+    return hive == Hive::CurrentUser ? userStore_ : machineStore_;
+}
+
+bool FileRegistry::IsAutostartValue(Hive hive, std::string_view keyPath,
+                                    std::string_view valueName) const {
+    return hive == Hive::CurrentUser && valueName == AutostartValueName &&
+           SameKeyPath(keyPath, RunKey) && !autostartFile_.empty();
+}
+
+std::string FileRegistry::RegRead(Hive hive, std::string_view keyPath,
+                                  std::string_view valueName) const {
+    try {
+        if (IsAutostartValue(hive, keyPath, valueName)) {
+            const std::optional<std::string> entry = ReadWholeFile(autostartFile_);
+            return entry ? AutostartCommand(*entry).value_or(std::string()) : std::string();
+        }
+        const std::string& store = StoreFile(hive);
+        if (store.empty())
+            return {};
+        const std::optional<std::string> bytes = ReadWholeFile(store);
+        if (!bytes)
+            return {};
+        std::vector<StoredValue> values = ParseStore(*bytes).values;
+        auto it = Find(values, keyPath, valueName);
+        return it == values.end() ? std::string() : it->text;
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+bool FileRegistry::RegWrite(Hive hive, std::string_view keyPath, std::string_view valueName,
+                            std::string_view text) {
+    try {
+        if (IsAutostartValue(hive, keyPath, valueName))
+            return WriteAutostart(text);
+        return UpdateStore(StoreFile(hive), [&](std::vector<StoredValue>& values) {
+            auto it = Find(values, keyPath, valueName);
+            if (it != values.end())
+                it->text = std::string(text);
+            else
+                values.push_back(
+                    {NormalizeKeyPath(keyPath), std::string(valueName), std::string(text)});
+            return true;
+        });
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool FileRegistry::RegDelete(Hive hive, std::string_view keyPath, std::string_view valueName) {
+    try {
+        if (IsAutostartValue(hive, keyPath, valueName))
+            return DeleteAutostart();
+        return UpdateStore(StoreFile(hive), [&](std::vector<StoredValue>& values) {
+            auto it = Find(values, keyPath, valueName);
+            if (it == values.end())
+                return false;
+            values.erase(it);
+            return true;
+        });
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool FileRegistry::WriteAutostart(std::string_view text) {
+    // The per-user store's lock serialises every per-user write, this one included.
+    if (userStore_.empty() || !EnsureFolder(FolderOf(userStore_)) ||
+        !EnsureFolder(FolderOf(autostartFile_)))
+        return false;
+    const FileLock lock(userStore_);
+    return lock.Held() && ReplaceFileContents(autostartFile_, MakeAutostartEntry(text));
+}
+
+bool FileRegistry::DeleteAutostart() {
+    if (userStore_.empty() || !EnsureFolder(FolderOf(userStore_)))
+        return false;
+    const FileLock lock(userStore_);
+    return lock.Held() && ::unlink(autostartFile_.c_str()) == 0;
+}
+
+} // namespace ombrix

@@ -1,0 +1,404 @@
+#include "settings/Catalogue.h"
+
+#include "SettingsTestSupport.h"
+#include "engine/ConversionLoader.h"
+#include "settings/FileIo.h"
+#include "settings/FileRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace ombrix {
+namespace {
+
+using testing::FilesStartingWith;
+using testing::ReadFile;
+using testing::TempTree;
+using testing::WriteFile;
+
+std::string Record(const std::string& a, const std::string& b, const std::string& c) {
+    return "\"" + a + "\",\"" + b + "\",\"" + c + "\"\r\n";
+}
+
+std::string Entries(const std::vector<std::string>& names) {
+    std::string out = Record("[lang]", "eng.lng", "");
+    for (const std::string& name : names)
+        out += Record(name, "conv\\" + name, "");
+    return out;
+}
+
+class CatalogueTest : public ::testing::Test {
+protected:
+    CatalogueTest() {
+        catalogue.SetHooks({[this] { ++listChanges; },
+                            [this](int index) { selections.push_back(index); }, nullptr, nullptr});
+    }
+
+    std::filesystem::path Data(const std::string& name) const { return tree.root / "data" / name; }
+    std::filesystem::path Program(const std::string& name) const {
+        return tree.root / "program" / name;
+    }
+    void ExpectBuiltin(std::int16_t result, std::int16_t selected = 11) const {
+        EXPECT_EQ(result, selected);
+        EXPECT_EQ(catalogue.LastIndex, 21);
+        EXPECT_EQ(catalogue.DefaultIndex, 11);
+        EXPECT_EQ(catalogue.LanguageFile, "eng.lng");
+        ASSERT_EQ(catalogue.Names.size(), 22u);
+        EXPECT_EQ(catalogue.Names[11], "Euro-NLG");
+        EXPECT_EQ(catalogue.CatalogueFiles[11], "euro\\NLG");
+        EXPECT_EQ(catalogue.SelectedIndex, selected);
+    }
+
+    TempTree tree;
+    Catalogue catalogue{tree.folders};
+    int listChanges = 0;
+    std::vector<int> selections;
+};
+
+TEST_F(CatalogueTest, LanguageRecordAloneGivesAnEmptyCatalogue) {
+    WriteFile(Data("ombrixgo.cfg"), Record("[lang]", "de.lng", ""));
+    EXPECT_EQ(catalogue.ReadCatalogue(CatalogueAtStartup), 0);
+    EXPECT_EQ(catalogue.LastIndex, -1);
+    EXPECT_TRUE(catalogue.Names.empty());
+    EXPECT_EQ(catalogue.LanguageFile, "de.lng");
+    EXPECT_TRUE(selections.empty());
+    EXPECT_EQ(catalogue.SelectedIndex, -1);
+}
+
+TEST_F(CatalogueTest, CommentsAndLanguageRecordsTakeNoIndex) {
+    WriteFile(Data("ombrixgo.cfg"), Record("A", "a", "") + Record("B", "b", "") +
+                                        Record("' a comment", "x", "y") +
+                                        Record("[lang]", "one.lng", "") + Record("C", "c", "*") +
+                                        Record("[lang]", "two.lng", ""));
+    EXPECT_EQ(catalogue.ReadCatalogue(CatalogueAtStartup), 2);
+    EXPECT_EQ(catalogue.Names, (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(catalogue.CatalogueFiles[2], "c");
+    EXPECT_EQ(catalogue.LastIndex, 2);
+    EXPECT_EQ(catalogue.DefaultIndex, 2);
+    EXPECT_EQ(catalogue.LanguageFile, "two.lng"); // the last language record wins
+    EXPECT_EQ(selections, std::vector<int>{2});
+    EXPECT_EQ(listChanges, 1);
+}
+
+TEST_F(CatalogueTest, LaterDefaultMarkWinsAndNoMarkKeepsTheEarlierDefault) {
+    WriteFile(Data("ombrixgo.cfg"),
+              Record("A", "a", "*") + Record("B", "b", "") + Record("C", "c", "*"));
+    EXPECT_EQ(catalogue.ReadCatalogue(CatalogueAtStartup), 2);
+    EXPECT_EQ(catalogue.DefaultIndex, 2);
+
+    WriteFile(Data("ombrixgo.cfg"), Entries({"P", "Q", "R", "S"}));
+    EXPECT_EQ(catalogue.ReadCatalogue(CatalogueAtStartup), 2);
+    EXPECT_EQ(catalogue.DefaultIndex, 2);
+
+    Catalogue fresh(tree.folders);
+    EXPECT_EQ(fresh.ReadCatalogue(CatalogueAtStartup), 0);
+    EXPECT_EQ(fresh.DefaultIndex, 0);
+}
+
+TEST_F(CatalogueTest, EntryWithoutNameOrPathStillTakesItsIndex) {
+    catalogue.CatalogueFiles[2] = "stale";
+    WriteFile(Data("ombrixgo.cfg"),
+              Record("A", "a", "*") + Record("", "b", "") + Record("C", "", ""));
+    EXPECT_EQ(catalogue.ReadCatalogue(CatalogueAtStartup), 0);
+    EXPECT_EQ(catalogue.LastIndex, 2);
+    EXPECT_EQ(catalogue.Names, (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(catalogue.CatalogueFiles[1], "b");
+    EXPECT_EQ(catalogue.CatalogueFiles[2], "stale"); // an empty path stores nothing
+}
+
+struct BrokenCase {
+    std::string name;
+    std::string bytes;
+};
+
+class CatalogueBrokenFile : public CatalogueTest,
+                            public ::testing::WithParamInterface<BrokenCase> {};
+
+TEST_P(CatalogueBrokenFile, BuiltinCatalogueTakesItsPlace) {
+    WriteFile(Data("ombrixgo.cfg"), GetParam().bytes);
+    catalogue.CatalogueFiles[30] = "untouched";
+    ExpectBuiltin(catalogue.ReadCatalogue(CatalogueAtStartup));
+    EXPECT_EQ(selections, std::vector<int>{11});
+    EXPECT_EQ(catalogue.CatalogueFiles[30], "untouched");
+}
+
+std::string ManyEntries(int count) {
+    std::string out;
+    for (int i = 0; i < count; ++i)
+        out += Record("N" + std::to_string(i), "p" + std::to_string(i), "");
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CatalogueBrokenFile,
+    ::testing::Values(BrokenCase{"LastLineWithTwoFields", Entries({"A", "B"}) + "\"C\",\"c\"\r\n"},
+                      BrokenCase{"UnclosedQuote", Entries({"A"}) + "\"B,\"b\",\"\"\r\n"},
+                      BrokenCase{"TooManyEntries", ManyEntries(257)},
+                      BrokenCase{"DefaultNotInTheList",
+                                 Record("A", "a", "") + Record("", "b", "*")}),
+    [](const auto& testCase) { return testCase.param.name; });
+
+TEST_F(CatalogueTest, TwoHundredFiftySixEntriesFit) {
+    WriteFile(Data("ombrixgo.cfg"), ManyEntries(256));
+    EXPECT_EQ(catalogue.ReadCatalogue(CatalogueAtStartup), 0);
+    EXPECT_EQ(catalogue.LastIndex, 255);
+    EXPECT_EQ(catalogue.CatalogueFiles[255], "p255");
+}
+
+TEST_F(CatalogueTest, ChoosesTheFirstFileThatExists) {
+    struct Case {
+        std::vector<std::string> present; // "data/..." or "program/..."
+        std::int16_t mode;
+        std::string read; // the name of the single entry of the file that is read
+    };
+    const std::vector<Case> cases = {
+        {{"data/ombrixgo.cfg", "data/ombrixg.cfg", "program/ombrixgo.cfg"}, 0, "data/ombrixgo.cfg"},
+        {{"data/ombrixg.cfg", "program/ombrixgo.cfg"}, 0, "data/ombrixg.cfg"},
+        {{"program/ombrixgo.cfg", "program/ombrixg.cfg"}, 1, "program/ombrixgo.cfg"},
+        {{"program/ombrixg.cfg"}, 0, "program/ombrixg.cfg"},
+        {{"data/ombrixgo.cfg", "program/ombrixgo.cfg"}, 2, "program/ombrixgo.cfg"},
+        {{"data/ombrixgo.cfg", "program/ombrixg.cfg"}, 2, "program/ombrixg.cfg"},
+    };
+    for (const Case& c : cases) {
+        for (const char* name : {"data/ombrixgo.cfg", "data/ombrixg.cfg", "program/ombrixgo.cfg",
+                                 "program/ombrixg.cfg"})
+            std::filesystem::remove(tree.root / name);
+        for (const std::string& name : c.present)
+            WriteFile(tree.root / name, Record(name, "p", "*"));
+        Catalogue fresh(tree.folders);
+        fresh.ReadCatalogue(c.mode);
+        ASSERT_EQ(fresh.Names.size(), 1u) << c.read;
+        EXPECT_EQ(fresh.Names[0], c.read);
+    }
+}
+
+TEST_F(CatalogueTest, NoFileAnywhereGivesTheBuiltinCatalogue) {
+    ExpectBuiltin(catalogue.ReadCatalogue(CatalogueAtStartup));
+    ExpectBuiltin(catalogue.ReadCatalogue(CatalogueProgramFolder));
+}
+
+TEST_F(CatalogueTest, UnopenableDataFileFallsBackToTheProgramFolderOnce) {
+    // Larger than any catalogue may be: the reader refuses to open it.
+    WriteFile(Data("ombrixgo.cfg"), std::string(MaxTextFileSize + 1, ' '));
+    WriteFile(Program("ombrixgo.cfg"), Entries({"FromProgram"}));
+    EXPECT_EQ(catalogue.ReadCatalogue(CatalogueAtStartup), 0);
+    EXPECT_EQ(catalogue.Names, std::vector<std::string>{"FromProgram"});
+
+    std::filesystem::remove(Program("ombrixgo.cfg"));
+    ExpectBuiltin(catalogue.ReadCatalogue(CatalogueAtStartup));
+}
+
+TEST_F(CatalogueTest, LegacyFileIsReadAndTheNextSaveWritesTheCurrentName) {
+    WriteFile(Data("ombrixg.cfg"), Entries({"Old"}));
+    catalogue.ReadCatalogue(CatalogueAtStartup);
+    EXPECT_EQ(catalogue.Names, std::vector<std::string>{"Old"});
+    catalogue.Names.push_back("New");
+    catalogue.CatalogueFiles[1] = "conv\\New";
+    catalogue.LastIndex = 1;
+    catalogue.SaveCatalogue("eng.lng", catalogue.Names, false);
+    EXPECT_TRUE(std::filesystem::exists(Data("ombrixgo.cfg")));
+    EXPECT_EQ(ReadFile(Data("ombrixg.cfg")), Entries({"Old"}));
+
+    Catalogue again(tree.folders);
+    again.ReadCatalogue(CatalogueAtStartup);
+    EXPECT_EQ(again.Names, (std::vector<std::string>{"Old", "New"}));
+}
+
+TEST_F(CatalogueTest, RefreshKeepsTheSelectionOnlyWhileItExists) {
+    struct Case {
+        int selected;
+        std::int16_t expected;
+    };
+    WriteFile(Data("ombrixgo.cfg"),
+              Record("A", "a", "") + Record("B", "b", "*") + Record("C", "c", ""));
+    for (const Case& c : std::vector<Case>{{5, 1}, {-1, 1}, {0, 0}, {2, 2}}) {
+        catalogue.SelectedIndex = c.selected;
+        EXPECT_EQ(catalogue.ReadCatalogue(CatalogueRefresh), c.expected) << c.selected;
+        EXPECT_EQ(catalogue.SelectedIndex, c.expected);
+    }
+}
+
+TEST_F(CatalogueTest, RefreshOfAnEmptyCatalogueSelectsNothing) {
+    WriteFile(Data("ombrixgo.cfg"), Record("[lang]", "eng.lng", ""));
+    catalogue.SelectedIndex = 3;
+    catalogue.ReadCatalogue(CatalogueRefresh);
+    EXPECT_EQ(catalogue.LastIndex, -1);
+    EXPECT_TRUE(catalogue.Names.empty());
+    EXPECT_TRUE(selections.empty());
+}
+
+TEST_F(CatalogueTest, BuiltinCatalogueKeepsABuiltinPreviousSelectionOnRefresh) {
+    struct Case {
+        std::int16_t mode, previous, expected;
+    };
+    for (const Case& c : std::vector<Case>{
+             {1, 4, 4}, {1, 21, 21}, {1, 22, 11}, {1, -1, 11}, {0, 4, 11}, {2, 4, 11}}) {
+        ExpectBuiltin(catalogue.LoadDefaultCatalogue(c.mode, c.previous), c.expected);
+    }
+}
+
+TEST_F(CatalogueTest, SaveWritesTheLanguageRecordAndEveryEntryQuoted) {
+    catalogue.Names = {"A", "B, with comma"};
+    catalogue.CatalogueFiles[0] = "conv\\A";
+    catalogue.CatalogueFiles[1] = "/abs/b";
+    catalogue.LastIndex = 1;
+    catalogue.DefaultIndex = 1;
+    EXPECT_EQ(catalogue.SaveCatalogue("eng.lng", catalogue.Names, false), "");
+    EXPECT_EQ(ReadFile(Data("ombrixgo.cfg")), Record("[lang]", "eng.lng", "") +
+                                                  Record("A", "conv\\A", "") +
+                                                  Record("B, with comma", "/abs/b", "*"));
+    EXPECT_TRUE(FilesStartingWith(tree.root / "data", "ombrixgo.cfg.new").empty());
+}
+
+TEST_F(CatalogueTest, SaveRecordsALanguageFileInTheDataFolderByItsName) {
+    catalogue.Names = {"A"};
+    catalogue.LastIndex = 0;
+    std::string upper = tree.folders.data;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string inData = upper + "/de.lng";
+
+    EXPECT_EQ(catalogue.SaveCatalogue(inData, catalogue.Names, true), "de.lng");
+    EXPECT_EQ(catalogue.LanguageFile, "de.lng");
+    EXPECT_TRUE(ReadFile(Data("ombrixgo.cfg")).starts_with(Record("[lang]", "de.lng", "")));
+
+    catalogue.LanguageFile = "kept";
+    EXPECT_EQ(catalogue.SaveCatalogue(inData, catalogue.Names, false), "");
+    EXPECT_EQ(catalogue.LanguageFile, "kept");
+    EXPECT_TRUE(ReadFile(Data("ombrixgo.cfg")).starts_with(Record("[lang]", inData, "")));
+
+    EXPECT_EQ(catalogue.SaveCatalogue("/elsewhere/de.lng", catalogue.Names, true),
+              "/elsewhere/de.lng");
+}
+
+TEST_F(CatalogueTest, FailedSaveReturnsEmptyAndKeepsTheLanguage) {
+    std::filesystem::remove_all(tree.root / "data");
+    catalogue.LanguageFile = "before.lng";
+    EXPECT_EQ(catalogue.SaveCatalogue("after.lng", catalogue.Names, true), "");
+    EXPECT_EQ(catalogue.LanguageFile, "before.lng");
+    EXPECT_FALSE(catalogue.WriteDefaultCatalogueFile(""));
+}
+
+TEST_F(CatalogueTest, UnreadableFileIsCopiedAsideBeforeASaveReplacesIt) {
+    const std::string broken = Entries({"Mine", "Yours"}) + "\"Half\",\"h\"";
+    WriteFile(Data("ombrixgo.cfg"), broken);
+    catalogue.ReadCatalogue(CatalogueAtStartup); // the built-in catalogue takes over
+    ASSERT_NE(catalogue.SaveCatalogue("eng.lng", catalogue.Names, true), "");
+    const auto aside = FilesStartingWith(tree.root / "data", "ombrixgo.cfg.unreadable");
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(ReadFile(tree.root / "data" / aside[0]), broken);
+
+    // A second broken file gets a name of its own; the first copy stays.
+    WriteFile(Data("ombrixgo.cfg"), broken + "2");
+    catalogue.SaveCatalogue("eng.lng", catalogue.Names, true);
+    EXPECT_EQ(FilesStartingWith(tree.root / "data", "ombrixgo.cfg.unreadable").size(), 2u);
+    EXPECT_EQ(ReadFile(tree.root / "data" / aside[0]), broken);
+
+    // A readable file is simply replaced.
+    catalogue.SaveCatalogue("eng.lng", catalogue.Names, true);
+    EXPECT_EQ(FilesStartingWith(tree.root / "data", "ombrixgo.cfg.unreadable").size(), 2u);
+}
+
+TEST_F(CatalogueTest, FileWhoseSelectionFailedIsKeptAsideToo) {
+    // Readable, but its default is not an item of the list: the built-in
+    // catalogue replaces it in memory, and a save must not lose the file.
+    const std::string bytes = Record("A", "a", "") + Record("", "b", "*");
+    WriteFile(Data("ombrixgo.cfg"), bytes);
+    catalogue.ReadCatalogue(CatalogueAtStartup);
+    catalogue.SaveCatalogue("eng.lng", catalogue.Names, true);
+    const auto aside = FilesStartingWith(tree.root / "data", "ombrixgo.cfg.unreadable");
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(ReadFile(tree.root / "data" / aside[0]), bytes);
+}
+
+TEST_F(CatalogueTest, DefaultFileListsTheBuiltinCatalogueWithTheCommandLineLanguage) {
+    struct Case {
+        std::string commandLine, language;
+    };
+    for (const Case& c : std::vector<Case>{{"", "eng.lng"},
+                                           {"/lng de.lng", "de.lng"},
+                                           {"/LNG=fr.lng", "fr.lng"},
+                                           {"/lng", ""},
+                                           {"/tray", "eng.lng"}}) {
+        ASSERT_TRUE(catalogue.WriteDefaultCatalogueFile(c.commandLine));
+        EXPECT_EQ(catalogue.LanguageFile, c.language);
+        const std::string bytes = ReadFile(Data("ombrixgo.cfg"));
+        EXPECT_TRUE(bytes.starts_with(Record("[lang]", c.language, ""))) << c.commandLine;
+    }
+    EXPECT_TRUE(catalogue.Names.empty()); // memory is not touched
+    const std::string bytes = ReadFile(Data("ombrixgo.cfg"));
+    EXPECT_NE(bytes.find(Record("PTE", "euro\\PTE", "") + Record("Euro-NLG", "euro\\NLG", "*") +
+                         Record("BGN", "euro\\BGN", "")),
+              std::string::npos);
+}
+
+TEST(CatalogueLanguage, ReadsTheFirstLanguageRecordOnly) {
+    TempTree tree;
+    const auto file = tree.root / "data" / "ombrixgo.cfg";
+    struct Case {
+        std::string bytes;
+        std::optional<std::string> language;
+    };
+    const std::vector<Case> cases = {
+        {Record("'", "x", "") + Record("[lang]", "de.lng", "") + Record("[lang]", "fr.lng", ""),
+         "de.lng"},
+        {Record("A", "a", "") + Record("[lang]", "nl.lng", "") + "\"broken", "nl.lng"},
+        {Record("A", "a", ""), ""},
+        {"\"A\",\"a\"", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        WriteFile(file, c.bytes);
+        EXPECT_EQ(ReadCatalogueLanguage(file.string()), c.language) << c.bytes;
+    }
+    std::filesystem::remove(file);
+    EXPECT_EQ(ReadCatalogueLanguage(file.string()), std::nullopt);
+}
+
+class NullSink : public MessageSink {
+public:
+    MessageAnswer Show(const Message&) override { return MessageAnswer::Ok; }
+};
+
+TEST(CatalogueRefresh, LoadsTheSelectedConversionAndShowsIt) {
+    TempTree tree;
+    WriteFile(tree.root / "program" / "conv" / "one.nod",
+              "NAME Length\r\nINPUT1 Metres\r\nINPUT2 Feet\r\nSYMB1 m\r\nSYMB2 ft\r\n"
+              "SYMB3 a\r\nSYMB4 b\r\n");
+    WriteFile(tree.root / "data" / "ombrixgo.cfg",
+              Record("Length", "conv\\one", "*") + Record("Broken", "conv\\missing", ""));
+    FileRegistry registry(tree.env);
+    NullSink sink;
+    MessageTexts texts;
+    const LoaderContext loader{sink, texts, &registry, tree.folders};
+    ConversionDefinition current;
+    std::vector<ConversionLabels> shown;
+    Catalogue catalogue(
+        tree.folders,
+        {nullptr, nullptr,
+         [&](std::string& path) { return LoadConversion(current, path, LoadMode, loader); },
+         [&](const ConversionLabels& labels) { shown.push_back(labels); }});
+    catalogue.ReadCatalogue(CatalogueAtStartup);
+    registry.RegWrite(Hive::CurrentUser, SettingsKey, "Name", "");
+
+    ASSERT_TRUE(catalogue.RefreshFromCatalogue(registry, current, false));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Length");
+    EXPECT_EQ(registry.RegRead(Hive::CurrentUser, SettingsKey, "Name"), "Length");
+    EXPECT_EQ(shown[0].Label1, "m");
+    EXPECT_EQ(shown[0].Label3, "Metres");
+
+    ASSERT_TRUE(catalogue.RefreshFromCatalogue(registry, current, true));
+    const ConversionLabels& s = shown.back();
+    EXPECT_EQ(
+        std::vector<std::string>({s.Label1, s.Label2, s.Label5, s.Label6, s.Label3, s.Label4}),
+        std::vector<std::string>({"ft", "m", "b", "a", "Feet", "Metres"}));
+
+    catalogue.SelectedIndex = 1;
+    EXPECT_FALSE(catalogue.RefreshFromCatalogue(registry, current, false));
+}
+
+} // namespace
+} // namespace ombrix
