@@ -9,20 +9,13 @@
 #include "mainwindow/rules/MainFlags.h"
 #include "mainwindow/rules/WindowPorts.h"
 #include "platform/qt/GuiServices.h"
+#include "settings/LanguageFile.h"
 #include "settings/MessageTexts.h"
 #include "settings/Registry.h"
 
 #include <string>
 
 namespace ombrix {
-
-// The addresses the language file gives the Help menu's items.
-struct LinkTargets {
-    std::string bugReport; // record 401
-    std::string web;       // record 402
-    std::string help;      // record 403
-    std::string donate;    // record 405
-};
 
 struct GuiServices {
     MessageSink& messages;
@@ -47,6 +40,7 @@ struct AppContext {
     std::string runCommand;
     MainFlags flags{};
     std::string dataFolder{};
+    // The addresses and the help file of the language file's records 401 to 405.
     LinkTargets links{};
 };
 

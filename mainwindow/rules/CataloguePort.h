@@ -27,15 +27,14 @@ public:
     // Adds a last entry; false when the catalogue is full.
     virtual bool AppendEntry(const std::string& name, const std::string& file) = 0;
 
-    // Reads the catalogue file (mode 0 at start-up, 1 to refresh); the index to select.
-    virtual std::int16_t ReadCatalogue(std::int16_t mode) = 0;
+    // Reads the catalogue file (mode 0 at start-up, 1 to refresh, keeping the
+    // list's current selection when it still exists); the index to select.
+    virtual std::int16_t ReadCatalogue(std::int16_t mode, std::int16_t currentSelection) = 0;
     // Writes the data folder's catalogue file; false when it could not be written.
     // With relative, `language` is recorded relative to the data folder and
     // `written` receives the name as recorded.
     virtual bool SaveCatalogue(const std::string& language, bool relative,
                                std::string& written) = 0;
-    // Writes the built-in catalogue when the data folder holds none.
-    virtual void WriteDefaultCatalogueFile(const std::string& commandLine) = 0;
 };
 
 } // namespace ombrix

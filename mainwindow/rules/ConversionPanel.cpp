@@ -210,7 +210,7 @@ std::string ConversionPanel::addconfig(std::string& F) {
 }
 
 void ConversionPanel::RefreshFromCatalogue() {
-    const std::int16_t index = s_.catalogue.ReadCatalogue(1);
+    const std::int16_t index = s_.catalogue.ReadCatalogue(1, s_.view.ListSelection());
     ReloadList();
     if (s_.catalogue.LastIndex() >= 0) {
         SelectEntry(index);

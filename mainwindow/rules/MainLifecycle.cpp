@@ -1,46 +1,9 @@
 #include "mainwindow/rules/MainLifecycle.h"
 
 #include "mainwindow/rules/CommandLine.h"
-#include "platform/Paths.h"
-
-#include <charconv>
-#include <filesystem>
-#include <system_error>
+#include "settings/SettingsStartup.h"
 
 namespace ombrix {
-
-namespace {
-
-constexpr std::string_view CatalogueName = "ombrixgo.cfg";
-constexpr std::string_view LegacyCatalogueName = "ombrixg.cfg";
-// The start-up reads of the display options spell the key without its backslash.
-constexpr std::string_view OptionsKey = SettingsKey.substr(0, SettingsKey.size() - 1);
-
-std::string InFolder(const std::string& folder, std::string_view name) {
-    return platform::ToFileSystemPath(folder + "/" + std::string(name));
-}
-
-bool IsBlank(const std::string& text) {
-    return text.find_first_not_of(' ') == std::string::npos;
-}
-
-bool HoldsCatalogue(const std::string& folder) {
-    return platform::FileExists(InFolder(folder, CatalogueName)) ||
-           platform::FileExists(InFolder(folder, LegacyCatalogueName));
-}
-
-// The stored number of decimals, or 2 when it is no index of the list "0" to "11".
-int DecimalsIndex(const std::string& text) {
-    int index = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || index < 0 ||
-        index > 11) {
-        return 2;
-    }
-    return index;
-}
-
-} // namespace
 
 MainLifecycle::MainLifecycle(LifecycleServices services) : s_(std::move(services)) {}
 
@@ -49,46 +12,13 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
         return StartupOutcome::SecondCopy;
     }
 
-    std::string& data = s_.dataFolder;
-    data = s_.settings.AppDataFolder("Quavomat");
-    if (IsBlank(data)) {
-        data = s_.programFolder;
-    }
-    s_.settings.MakeDirPath(data);
+    s_.dataFolder = s_.settings.DataFolder();
+    s_.settings.MakeDirPath(s_.dataFolder);
+    const std::string first = s_.settings.ApplyStartupRule(commandLine);
 
-    Registry& reg = s_.registry;
-    std::string migration = reg.RegRead(Hive::CurrentUser, SettingsKey, "Migration");
-    std::string first = reg.RegRead(Hive::CurrentUser, SettingsKey, "first");
-    if (first.empty()) {
-        first = reg.RegRead(Hive::LocalMachine, SettingsKey, "first");
-    }
-    if (first.empty()) {
-        first = "1";
-    }
-    if (migration.empty() && first == "1" && !HoldsCatalogue(data)) {
-        migration = "1";
-    }
-    for (std::string_view name : {CatalogueName, LegacyCatalogueName}) {
-        const std::string from = InFolder(s_.programFolder, name);
-        const std::string to = InFolder(data, name);
-        if (platform::FileExists(from) && !platform::FileExists(to)) {
-            std::error_code ignored; // a copy that fails leaves the start-up to the defaults
-            std::filesystem::copy_file(from, to, ignored);
-        }
-    }
-    if (first == "0" && migration == "1") {
-        s_.settings.MigrateMachineSettings();
-    }
-    if (first == "1" && migration == "1") {
-        s_.settings.ApplyFirstRunDefaults();
-    }
-    if (!HoldsCatalogue(data)) {
-        s_.catalogue.WriteDefaultCatalogueFile(commandLine);
-    }
-
-    const std::string sw = reg.RegRead(Hive::CurrentUser, OptionsKey, "Switch");
-    s_.flags.SwitchSides = sw != "0";
-    const std::int16_t selected = s_.catalogue.ReadCatalogue(0);
+    const DisplayOptions options = ReadDisplayOptions(s_.registry, s_.runCommand);
+    s_.flags.SwitchSides = options.switchSides;
+    const std::int16_t selected = s_.catalogue.ReadCatalogue(0, -1);
     s_.panel.ReloadList();
     if (s_.catalogue.LastIndex() >= 0) {
         s_.panel.SelectEntry(selected);
@@ -109,11 +39,10 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
     }
     s_.flags.NeedsRefresh = false;
 
-    ApplyStoredOptions();
+    ApplyStoredOptions(options);
 
     bool hidden = false;
-    if (reg.RegRead(Hive::CurrentUser, OptionsKey, "Tray") == "1" &&
-        s_.tray.Add(s_.view.Caption())) {
+    if (options.trayIcon && s_.tray.Add(s_.view.Caption())) {
         s_.flags.TrayActive = true;
         s_.view.SetMenuChecked(MenuItem::Tray, true);
         if (IsTraySwitch(commandLine)) {
@@ -138,42 +67,34 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
     return hidden ? StartupOutcome::Hidden : StartupOutcome::Shown;
 }
 
-void MainLifecycle::ApplyStoredOptions() {
-    Registry& reg = s_.registry;
-    auto read = [&](std::string_view name) {
-        return reg.RegRead(Hive::CurrentUser, OptionsKey, name);
-    };
-    if (read("Ontop") == "1") {
+void MainLifecycle::ApplyStoredOptions(const DisplayOptions& options) {
+    if (options.alwaysOnTop) {
         s_.flags.AlwaysOnTop = true;
         s_.view.SetTopmost(true);
         s_.view.SetMenuChecked(MenuItem::AlwaysOnTop, true);
     }
-    s_.flags.IntroEnabled = read("Intro") != "0";
-    s_.view.SetMenuChecked(MenuItem::Intro, s_.flags.IntroEnabled);
+    s_.flags.IntroEnabled = options.introEnabled;
+    s_.view.SetMenuChecked(MenuItem::Intro, options.introEnabled);
+    s_.view.SetMenuChecked(MenuItem::Startup, options.startAtLogin);
 
-    const std::string run = reg.RegRead(Hive::CurrentUser, RunKey, "Ombrix");
-    s_.view.SetMenuChecked(MenuItem::Startup, !run.empty() && run == s_.runCommand);
-
-    if (read("Digit") == "0") {
-        s_.view.SetDigitChecked(false);
-        s_.panel.Digitchek_Click(false);
-    } else {
-        s_.view.SetDigitChecked(true);
+    // Checking a box runs its handler, which stores the setting and applies it;
+    // grouping starts off in the engine.
+    s_.view.SetDigitChecked(options.digitGrouping);
+    if (options.digitGrouping) {
         s_.panel.Digitchek_Click(true);
     }
     s_.flags.OptionsOpen = false;
     s_.flags.WizardOpen = false;
 
-    const int decimals = DecimalsIndex(read("decnum"));
-    s_.view.SelectDecimals(decimals);
-    s_.panel.Combo2_Click(decimals);
+    s_.view.SelectDecimals(options.decimalsIndex);
+    s_.panel.Combo2_Click(options.decimalsIndex);
 
-    if (read("precision") == "0") {
-        s_.flags.PrecisionOn = false;
-        s_.view.SetPrecisionChecked(false);
-    } else {
+    if (options.fixedDecimals) {
         s_.view.SetPrecisionChecked(true);
         s_.panel.Check1_Click(true);
+    } else {
+        s_.flags.PrecisionOn = false;
+        s_.view.SetPrecisionChecked(false);
     }
 }
 

@@ -9,6 +9,8 @@
 
 namespace ombrix {
 
+struct DisplayOptions;
+
 struct LifecycleServices {
     Registry& registry;
     SettingsOps& settings;
@@ -48,7 +50,7 @@ public:
     CloseDecision CloseRequested(bool sessionEnds);
 
 private:
-    void ApplyStoredOptions();
+    void ApplyStoredOptions(const DisplayOptions& options);
 
     LifecycleServices s_;
 };

@@ -87,11 +87,14 @@ public:
 class SettingsOps {
 public:
     virtual ~SettingsOps() = default;
-    // The per-user data folder for the given sub-folder.
-    virtual std::string AppDataFolder(const std::string& subFolder) = 0;
+    // The per-user data folder (the program folder when there is none).
+    virtual std::string DataFolder() = 0;
     virtual void MakeDirPath(const std::string& path) = 0;
-    virtual void MigrateMachineSettings() = 0;
-    virtual void ApplyFirstRunDefaults() = 0;
+    // Chooses between migration and first-run defaults, runs the chosen one and
+    // makes sure the data folder holds a catalogue file. Returns the value of
+    // "first" that applies to the rest of the start-up ("0" when an earlier
+    // start's options apply).
+    virtual std::string ApplyStartupRule(const std::string& commandLine) = 0;
     // Reads the language file and applies its texts for the window; false when
     // it failed (its message is shown) and the program must end.
     virtual bool LoadLanguage(const std::string& file, std::int16_t window) = 0;

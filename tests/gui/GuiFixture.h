@@ -15,7 +15,11 @@ namespace ombrix::testing {
 // One QApplication for the whole test program.
 class QtEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void SetUp() override {
+        // Windows never reach a real display, whatever the test runner's environment.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
     void TearDown() override { app_.reset(); }
 
 private:
@@ -63,12 +67,12 @@ public:
     }
 };
 
+// An earlier start's options apply; the language file has nothing to change.
 class NoSettings : public SettingsOps {
 public:
-    std::string AppDataFolder(const std::string&) override { return {}; }
+    std::string DataFolder() override { return {}; }
     void MakeDirPath(const std::string&) override {}
-    void MigrateMachineSettings() override {}
-    void ApplyFirstRunDefaults() override {}
+    std::string ApplyStartupRule(const std::string&) override { return "0"; }
     bool LoadLanguage(const std::string&, std::int16_t) override { return true; }
 };
 

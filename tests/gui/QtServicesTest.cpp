@@ -21,9 +21,12 @@ void WhenModalOpens(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+        QWidget* modal = QApplication::activeModalWidget();
+        // A window already answered may still count as modal while it closes.
+        if (modal != nullptr && modal->isVisible() && !modal->property("answered").toBool()) {
             timer->stop();
             timer->deleteLater();
+            modal->setProperty("answered", true);
             act(modal);
         }
     });
@@ -93,8 +96,9 @@ TEST(QtFileDialogs, OpenReturnsTypedNameThatDoesNotExist) {
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
         readOnly = dialog->testOption(QFileDialog::ReadOnly);
+        dialog->setDirectory(folder.path());
         dialog->selectFile(wanted);
-        static_cast<QDialog*>(dialog)->accept();
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
     });
     platform::QtFileDialogs dialogs;
     EXPECT_EQ(dialogs.ShowOpenDialog("Open", "nod files|*.nod", "*.nod"),
@@ -112,8 +116,9 @@ TEST(QtFileDialogs, SaveOverExistingFileAsksNothingAndCancelGivesEmpty) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        dialog->setDirectory(folder.path());
         dialog->selectFile(existing);
-        static_cast<QDialog*>(dialog)->accept();
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
     });
     platform::QtFileDialogs dialogs;
     EXPECT_EQ(dialogs.ShowSaveDialog("nod files|*.nod", "*.nod", "Save"),

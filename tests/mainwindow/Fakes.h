@@ -132,7 +132,6 @@ public:
     std::vector<std::pair<std::string, std::string>> fileEntries;
     std::int16_t fileDefault = 0;
     std::string fileLanguage = "eng.lng";
-    std::vector<std::string> defaultWrites;
 
     void Add(std::string name, std::string file) {
         names.push_back(std::move(name));
@@ -158,7 +157,7 @@ public:
         Add(name, file);
         return true;
     }
-    std::int16_t ReadCatalogue(std::int16_t) override {
+    std::int16_t ReadCatalogue(std::int16_t, std::int16_t) override {
         names.clear();
         files.clear();
         for (auto& [n, f] : fileEntries) {
@@ -175,9 +174,6 @@ public:
         saves.push_back({lang, names, files, defaultIndex});
         written = lang;
         return true;
-    }
-    void WriteDefaultCatalogueFile(const std::string& commandLine) override {
-        defaultWrites.push_back(commandLine);
     }
 };
 

@@ -3,26 +3,31 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace ombrix::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
+// The start-up rule as the settings store decides it, scripted: `firstRun`
+// writes the options of a first start, else `first` is what applies.
 class FakeSettings : public SettingsOps {
 public:
     explicit FakeSettings(FakeRegistry& registry) : registry_(registry) {}
-    std::string appData;
-    std::vector<std::string> calls;
+    std::string data;
+    bool firstRun = false;
+    std::string first = "0";
+    std::vector<std::string> rules; // the command lines the rule ran with
     std::vector<std::pair<std::string, std::int16_t>> languages;
     bool languageWorks = true;
 
-    std::string AppDataFolder(const std::string& sub) override { return appData + "/" + sub; }
+    std::string DataFolder() override { return data; }
     void MakeDirPath(const std::string& path) override { fs::create_directories(path); }
-    void MigrateMachineSettings() override { calls.push_back("migrate"); }
-    void ApplyFirstRunDefaults() override {
-        calls.push_back("defaults");
+    std::string ApplyStartupRule(const std::string& commandLine) override {
+        rules.push_back(commandLine);
+        if (!firstRun) {
+            return first;
+        }
         for (auto [name, text] : {std::pair{"Switch", "0"},
                                   {"Ontop", "1"},
                                   {"Intro", "0"},
@@ -35,6 +40,7 @@ public:
                                   {"Migration", "0"}}) {
             registry_.Set(Hive::CurrentUser, name, text);
         }
+        return "1";
     }
     bool LoadLanguage(const std::string& file, std::int16_t window) override {
         languages.emplace_back(file, window);
@@ -71,7 +77,7 @@ protected:
 
     LifecycleTest() {
         fs::create_directories(root / "program");
-        settings.appData = (root / "appdata").string();
+        settings.data = (root / "appdata/Quavomat").string();
         catalogue.fileEntries = {{"ATS", "euro\\ATS"}, {"DEM", "euro\\DEM"}};
         catalogue.fileDefault = 1;
         for (const char* name : {"ATS", "DEM"}) {
@@ -81,22 +87,15 @@ protected:
     }
     ~LifecycleTest() override { fs::remove_all(root); }
 
-    void WriteFile(const fs::path& path) {
-        fs::create_directories(path.parent_path());
-        std::ofstream(path) << "\"[lang]\",\"eng.lng\",\"\"\r\n";
-    }
-    void NotFirstRun() {
-        registry.Set(Hive::CurrentUser, "first", "0");
-        WriteFile(root / "appdata/Quavomat/ombrixgo.cfg");
-    }
+    void NotFirstRun() { settings.first = "0"; }
 };
 
 TEST_F(LifecycleTest, FirstRunAppliesDefaults) {
+    settings.firstRun = true;
     EXPECT_EQ(life.Startup(""), StartupOutcome::Shown);
     EXPECT_EQ(dataFolder, (root / "appdata/Quavomat").string());
     EXPECT_TRUE(fs::is_directory(dataFolder));
-    EXPECT_EQ(settings.calls, std::vector<std::string>{"defaults"});
-    EXPECT_EQ(catalogue.defaultWrites, std::vector<std::string>{""});
+    EXPECT_EQ(settings.rules, std::vector<std::string>{""});
     EXPECT_TRUE(flags.AlwaysOnTop);
     EXPECT_TRUE(view.MenuChecked(MenuItem::AlwaysOnTop));
     EXPECT_TRUE(flags.TrayActive);
@@ -117,10 +116,9 @@ TEST_F(LifecycleTest, FirstRunAppliesDefaults) {
     EXPECT_EQ(view.topmostCalls.back(), true);
 }
 
-TEST_F(LifecycleTest, MachineWideFirstZeroAloneGivesAbsentValueReadings) {
-    registry.Set(Hive::LocalMachine, "first", "0");
+TEST_F(LifecycleTest, NoStoredOptionsGiveAbsentValueReadings) {
+    settings.first = "0"; // as a machine-wide "first" of "0" alone makes the rule answer
     EXPECT_EQ(life.Startup(""), StartupOutcome::Shown);
-    EXPECT_TRUE(settings.calls.empty());
     EXPECT_TRUE(flags.SwitchSides);
     EXPECT_TRUE(flags.IntroEnabled);
     EXPECT_TRUE(view.MenuChecked(MenuItem::Intro));
@@ -136,7 +134,6 @@ TEST_F(LifecycleTest, MachineWideFirstZeroAloneGivesAbsentValueReadings) {
     EXPECT_FALSE(view.MenuChecked(MenuItem::AlwaysOnTop));
     EXPECT_FALSE(flags.TrayActive);
     EXPECT_FALSE(tray.shown);
-    EXPECT_FALSE(registry.Has("first"));
 }
 
 TEST_F(LifecycleTest, StoredDecimalsOutsideTheListSelectTwo) {
@@ -148,22 +145,6 @@ TEST_F(LifecycleTest, StoredDecimalsOutsideTheListSelectTwo) {
         life.Startup("");
         EXPECT_EQ(view.decimals, index) << stored;
     }
-}
-
-TEST_F(LifecycleTest, LegacyCatalogueInProgramFolderIsCopiedIntoDataFolder) {
-    WriteFile(root / "program/ombrixg.cfg");
-    life.Startup("");
-    EXPECT_TRUE(fs::exists(root / "appdata/Quavomat/ombrixg.cfg"));
-    // The first-run decision was taken before the copy.
-    EXPECT_EQ(settings.calls, std::vector<std::string>{"defaults"});
-    EXPECT_TRUE(catalogue.defaultWrites.empty());
-}
-
-TEST_F(LifecycleTest, StoredMigrationRunsMigration) {
-    NotFirstRun();
-    registry.Set(Hive::CurrentUser, "Migration", "1");
-    life.Startup("");
-    EXPECT_EQ(settings.calls, std::vector<std::string>{"migrate"});
 }
 
 struct CommandCase {
@@ -180,9 +161,7 @@ class CommandLineTest : public LifecycleTest, public ::testing::WithParamInterfa
 
 TEST_P(CommandLineTest, SwitchesTakeEffect) {
     const CommandCase& c = GetParam();
-    if (!c.firstRun) {
-        NotFirstRun();
-    }
+    settings.first = c.firstRun ? "1" : "0";
     registry.Set(Hive::CurrentUser, "Tray", c.trayOn ? "1" : "0");
     EXPECT_EQ(life.Startup(c.commandLine), c.outcome);
     EXPECT_EQ(settings.languages.back().first, c.language);
@@ -233,6 +212,7 @@ TEST_F(LifecycleTest, SecondCopyHandsOverAndTouchesNothing) {
     EXPECT_EQ(life.Startup("/tmp/x.nod"), StartupOutcome::SecondCopy);
     EXPECT_EQ(channel.handed, std::vector<std::string>{"/tmp/x.nod"});
     EXPECT_FALSE(fs::exists(root / "appdata"));
+    EXPECT_TRUE(settings.rules.empty());
     EXPECT_TRUE(registry.values.empty());
     EXPECT_TRUE(settings.languages.empty());
 }
