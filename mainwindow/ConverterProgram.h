@@ -1,0 +1,18 @@
+#pragma once
+// The converter's run: the application context is built once, the main
+// window starts, and the event loop runs until the program ends.
+
+#include <QStringList>
+
+#include <string>
+
+namespace ombrix {
+
+// The text after the program's path: the arguments joined by single spaces,
+// in Windows-1252.
+std::string CommandLineText(const QStringList& arguments);
+
+// Runs the converter in an existing QApplication; the process's exit status.
+int RunConverter();
+
+} // namespace ombrix

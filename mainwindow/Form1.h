@@ -1,0 +1,156 @@
+#pragma once
+// The main window: the conversion list, the two value fields with their
+// labels, the number-format controls, the image buttons and the menus.
+// Events become calls of the panel and lifecycle rules; the rules drive the
+// controls back through MainView.
+
+#include "mainwindow/AppContext.h"
+#include "mainwindow/rules/ConversionPanel.h"
+#include "mainwindow/rules/MainLifecycle.h"
+
+#include <QMainWindow>
+#include <QRectF>
+
+#include <optional>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+
+namespace ombrix {
+
+class ImageButton;
+class PanelSurface;
+
+class Form1 : public QMainWindow, public MainView {
+    Q_OBJECT
+public:
+    explicit Form1(AppContext& context);
+    ~Form1() override;
+
+    // Controls, named as designed (each one's objectName is its name).
+    ImageButton* Image1;
+    ImageButton* Image2;
+    ImageButton* Image3;
+    QLabel* Label7;
+    QComboBox* Combo1;
+    QLabel* Label3;
+    QRadioButton* Option1;
+    QLabel* Label1;
+    QLineEdit* Text1;
+    QLabel* Label5;
+    QLabel* Label4;
+    QRadioButton* Option2;
+    QLabel* Label2;
+    QLineEdit* Text2;
+    QLabel* Label6;
+    QCheckBox* Digitchek;
+    QCheckBox* Check1;
+    QComboBox* Combo2;
+
+    QMenu* File;
+    QAction* openconv;
+    QAction* Exit;
+    QMenu* edit;
+    QAction* ecut;
+    QAction* ecopy;
+    QAction* epaste;
+    QAction* Delete;
+    QAction* eselect;
+    QAction* delall;
+    QMenu* Config;
+    QAction* Switchclick;
+    QAction* Altop;
+    QAction* Indo;
+    QAction* Mtray;
+    QAction* startup;
+    QMenu* Tool;
+    QAction* Wizard;
+    QAction* cal;
+    QAction* Opties;
+    QMenu* Help;
+    QAction* Help2;
+    QAction* help1;
+    QAction* urllaunch;
+    QAction* Donate;
+    QAction* About;
+
+    ConversionPanel& Panel() { return panel_; }
+    MainLifecycle& Lifecycle() { return lifecycle_; }
+
+    // Runs the start-up; the window is shown when the outcome says so.
+    StartupOutcome Start(const std::string& commandLine);
+    void SUBCOMMAND(std::string& text) { lifecycle_.SUBCOMMAND(text); }
+    std::string addconfig(std::string& file) { return panel_.addconfig(file); }
+    // A command line handed over by another copy.
+    void ReceiveCommandLine(const std::string& text);
+    // "Open Conversion" and Image3.
+    void OpenConversion();
+    // Centres the window as a first start does.
+    void CentreWindow();
+    // The frames drawn around the image buttons, in pixels.
+    const std::vector<std::pair<QRectF, bool>>& ImageFrames() const { return frames_; }
+
+    // MainView.
+    std::string Caption() const override;
+    void SetCaption(const std::string& caption) override;
+    void SetLabels(const PanelLabels& labels) override;
+    void ClearList() override;
+    void AddListItem(const std::string& name) override;
+    void RemoveListItem(std::int16_t index) override;
+    void SelectListItem(std::int16_t index) override;
+    std::int16_t ListSelection() const override;
+    void SetListText(const std::string& text) override;
+    std::string FieldText(int field) const override;
+    void SetFieldText(int field, const std::string& text) override;
+    void SetActiveOption(int field) override;
+    void SetFormatControlsEnabled(bool check1, bool digitchek, bool combo2) override;
+    void SetDecimalsEnabled(bool enabled) override;
+    bool PrecisionChecked() const override;
+    void SetPrecisionChecked(bool checked) override;
+    void SetDigitChecked(bool checked) override;
+    void SelectDecimals(int index) override;
+    int SelectedDecimals() const override;
+    bool MenuChecked(MenuItem item) const override;
+    void SetMenuChecked(MenuItem item, bool checked) override;
+    void ShowWindow() override;
+    void HideWindow() override;
+    void SetTopmost(bool on) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend class PanelSurface;
+
+    void BuildPanel();
+    void BuildMenus();
+    void ConnectPanel();
+    bool ListKey(QComboBox* list, QKeyEvent* key, bool dropDown);
+    bool FieldKeyEvent(int field, QKeyEvent* key);
+    void ImageButtonDown(ImageButton* image);
+    void ImageButtonUp(ImageButton* image, bool inside);
+    void ImageButtonHover(ImageButton* image);
+    void EraseImageFrames();
+    // The pointer over the background or Label7: frames go once per hover.
+    void ClearImageFrames();
+    void AddImageFrame(const QRect& image, bool sunken);
+
+    AppContext& context_;
+    ConversionPanel panel_;
+    MainLifecycle lifecycle_;
+    PanelSurface* surface_ = nullptr;
+    std::vector<std::pair<QRectF, bool>> frames_; // rectangle, sunken
+    bool hoverCleared_ = false;
+    QPoint savedImagePosition_;
+    std::optional<bool> topmostWanted_;
+};
+
+} // namespace ombrix

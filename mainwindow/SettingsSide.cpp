@@ -1,0 +1,118 @@
+#include "mainwindow/SettingsSide.h"
+
+#include "mainwindow/Form1.h"
+#include "mainwindow/WindowTexts.h"
+#include "settings/DataFolder.h"
+#include "settings/SettingsStartup.h"
+#include "settings/WindowTextTables.h"
+
+namespace ombrix {
+
+std::string CatalogueAdapter::File(std::int16_t index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < MaxCatalogueEntries
+               ? c_.CatalogueFiles[static_cast<std::size_t>(index)]
+               : std::string();
+}
+
+void CatalogueAdapter::RemoveEntry(std::int16_t index) {
+    if (index < 0 || index > c_.LastIndex) {
+        return;
+    }
+    for (int j = index; j < c_.LastIndex; ++j) {
+        c_.Names[j] = c_.Names[j + 1];
+        c_.CatalogueFiles[j] = c_.CatalogueFiles[j + 1];
+    }
+    c_.Names.pop_back();
+    c_.CatalogueFiles[c_.LastIndex].clear();
+    --c_.LastIndex;
+}
+
+bool CatalogueAdapter::AppendEntry(const std::string& name, const std::string& file) {
+    if (static_cast<std::size_t>(c_.LastIndex + 1) >= MaxCatalogueEntries) {
+        return false;
+    }
+    ++c_.LastIndex;
+    c_.Names.push_back(name);
+    c_.CatalogueFiles[c_.LastIndex] = file;
+    return true;
+}
+
+std::int16_t CatalogueAdapter::ReadCatalogue(std::int16_t mode, std::int16_t currentSelection) {
+    c_.SelectedIndex = currentSelection;
+    return c_.ReadCatalogue(mode);
+}
+
+bool CatalogueAdapter::SaveCatalogue(const std::string& language, bool relative,
+                                     std::string& written) {
+    // Only a relative save tells a failed write apart (by its empty answer); a
+    // language file inside the data folder is then recorded by its bare name,
+    // which finds the same file.
+    written = c_.SaveCatalogue(language, c_.Names, true);
+    if (!relative && !written.empty()) {
+        written = language;
+    }
+    return !written.empty();
+}
+
+SettingsSide::SettingsSide(std::string programFolder, MessageSink& sink, MessageTexts& texts)
+    : programFolder_(std::move(programFolder)), sink_(sink), texts_(texts),
+      environment_(ProcessSettingsEnvironment()), store_(environment_),
+      dataFolder_(ombrix::DataFolder(environment_, programFolder_)),
+      catalogue_({programFolder_, dataFolder_}), catalogueAccess_(catalogue_) {}
+
+std::string SettingsSide::RunCommand(const std::string& executableName) const {
+    return programFolder_ + "/" + executableName + " /tray";
+}
+
+void SettingsSide::Attach(Form1& form, AppContext& context) {
+    form_ = &form;
+    context_ = &context;
+}
+
+void SettingsSide::MakeDirPath(const std::string& path) {
+    ombrix::MakeDirPath(path);
+}
+
+std::string SettingsSide::ApplyStartupRule(const std::string& commandLine) {
+    FirstRunWindowSteps window{[this] {
+                                   if (form_ != nullptr) {
+                                       form_->SetMenuChecked(MenuItem::Startup, false);
+                                   }
+                               },
+                               [this] {
+                                   if (form_ != nullptr) {
+                                       form_->CentreWindow();
+                                   }
+                               }};
+    return ApplySettingsStartup(store_, catalogue_, window, commandLine).first;
+}
+
+bool SettingsSide::LoadLanguage(const std::string& file, std::int16_t window) {
+    if (context_ == nullptr) {
+        return false;
+    }
+    const LanguageLoad load = ombrix::LoadLanguage(
+        file, window, {{programFolder_, context_->dataFolder}, sink_, texts_, context_->links});
+    if (!load.ok) {
+        return false;
+    }
+    if (window == MainWindow && form_ != nullptr) {
+        std::vector<ControlText> texts;
+        for (const WindowText& t : load.texts) {
+            // The tray window's menu comes with the tray window.
+            if (t.owner != WindowObjectName(MainWindow)) {
+                continue;
+            }
+            if (t.property == TextProperty::Caption || t.property == TextProperty::ToolTip) {
+                texts.push_back({t.target,
+                                 t.property == TextProperty::Caption ? ControlText::Kind::Caption
+                                                                     : ControlText::Kind::ToolTip,
+                                 t.text});
+            }
+        }
+        ApplyWindowTexts(*form_, texts);
+    }
+    return true;
+}
+
+} // namespace ombrix

@@ -1,0 +1,66 @@
+#include "mainwindow/WindowTexts.h"
+
+#include "platform/qt/Win1252.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QWidget>
+
+namespace ombrix {
+
+namespace {
+
+bool SetCaption(QWidget& window, const QString& name, const QString& text) {
+    if (window.objectName() == name) {
+        window.setWindowTitle(text);
+        return true;
+    }
+    if (auto* menu = window.findChild<QMenu*>(name)) {
+        menu->setTitle(text);
+        return true;
+    }
+    if (auto* action = window.findChild<QAction*>(name)) {
+        action->setText(text);
+        return true;
+    }
+    if (auto* label = window.findChild<QLabel*>(name)) {
+        label->setText(text);
+        return true;
+    }
+    if (auto* button = window.findChild<QAbstractButton*>(name)) {
+        button->setText(text);
+        return true;
+    }
+    return false;
+}
+
+bool SetToolTip(QWidget& window, const QString& name, const QString& text) {
+    if (auto* widget = window.findChild<QWidget*>(name)) {
+        widget->setToolTip(text);
+        return true;
+    }
+    if (auto* action = window.findChild<QAction*>(name)) {
+        action->setToolTip(text);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool ApplyWindowTexts(QWidget& window, const std::vector<ControlText>& texts) {
+    bool all = true;
+    for (const ControlText& t : texts) {
+        const QString name =
+            QString::fromLatin1(t.control.data(), static_cast<qsizetype>(t.control.size()));
+        const QString text = platform::FromWin1252(t.text);
+        const bool done = t.kind == ControlText::Kind::Caption ? SetCaption(window, name, text)
+                                                               : SetToolTip(window, name, text);
+        all = all && done;
+    }
+    return all;
+}
+
+} // namespace ombrix

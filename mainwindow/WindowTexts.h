@@ -1,0 +1,22 @@
+#pragma once
+// Sets the captions and tool tips of a window's controls, found by their
+// object names, from the records of the language file.
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace ombrix {
+
+struct ControlText {
+    enum class Kind { Caption, ToolTip };
+    std::string control; // object name; the window's own name sets its title
+    Kind kind = Kind::Caption;
+    std::string text; // Windows-1252
+};
+
+// False when a named control does not exist in the window.
+bool ApplyWindowTexts(QWidget& window, const std::vector<ControlText>& texts);
+
+} // namespace ombrix

@@ -1,0 +1,220 @@
+#include "mainwindow/rules/ConversionPanel.h"
+
+#include "engine/TextCase.h"
+#include "mainwindow/rules/Knipname.h"
+
+namespace ombrix {
+
+namespace {
+
+void WriteSetting(Registry& registry, std::string_view name, std::string_view text) {
+    registry.RegWrite(Hive::CurrentUser, SettingsKey, name, text);
+}
+
+const char* OnOff(bool on) {
+    return on ? "1" : "0";
+}
+
+bool StartsWithFolder(const std::string& path, const std::string& folder) {
+    if (folder.empty() || path.size() <= folder.size() ||
+        path.compare(0, folder.size(), folder) != 0) {
+        return false;
+    }
+    const char next = path[folder.size()];
+    return next == '\\' || next == '/';
+}
+
+} // namespace
+
+PanelLabels AssignLabels(const ConversionTexts& t, bool switchSides) {
+    if (!switchSides) {
+        return {t.symbol1, t.symbol2, t.input1, t.input2, t.symbol3, t.symbol4};
+    }
+    return {t.symbol2, t.symbol1, t.input2, t.input1, t.symbol4, t.symbol3};
+}
+
+ConversionPanel::ConversionPanel(PanelServices services) : s_(services) {}
+
+void ConversionPanel::ReloadList() {
+    s_.view.ClearList();
+    for (const std::string& name : s_.catalogue.Names()) {
+        s_.view.AddListItem(name);
+    }
+}
+
+bool ConversionPanel::SelectEntry(std::int16_t index) {
+    s_.view.SelectListItem(index);
+    return Combo1_Click(index);
+}
+
+bool ConversionPanel::Combo1_Click(std::int16_t index) {
+    // A failed entry is removed and a neighbour tried, until one loads or none is left.
+    while (index >= 0 && index <= s_.catalogue.LastIndex()) {
+        if (s_.conversion.LoadConversion(s_.catalogue.File(index) + ".nod")) {
+            AfterLoad();
+            return true;
+        }
+        const bool wasLast = index == s_.catalogue.LastIndex();
+        RemoveFailedEntry(index);
+        if (s_.catalogue.LastIndex() < 0) {
+            s_.view.HideWindow();
+            s_.windows.ShowOptions();
+            return false;
+        }
+        // The list keeps the removed entry's index selected unless it was the last item.
+        index = (wasLast || index == 0) ? std::int16_t{0} : static_cast<std::int16_t>(index - 1);
+        s_.view.SelectListItem(index);
+    }
+    return false;
+}
+
+void ConversionPanel::RemoveFailedEntry(std::int16_t index) {
+    const std::int16_t mark = s_.catalogue.DefaultIndex();
+    if (index < mark) {
+        s_.catalogue.SetDefaultIndex(static_cast<std::int16_t>(mark - 1));
+    } else if (index == mark) {
+        s_.catalogue.SetDefaultIndex(index == 0 ? std::int16_t{0}
+                                                : static_cast<std::int16_t>(index - 1));
+    }
+    s_.catalogue.RemoveEntry(index);
+    s_.view.RemoveListItem(index);
+    std::string unused;
+    s_.catalogue.SaveCatalogue(s_.catalogue.LanguageFile(), false, unused);
+}
+
+void ConversionPanel::AfterLoad() {
+    const ConversionTexts texts = s_.conversion.Texts();
+    if (s_.flags.IntroEnabled && !texts.intro.empty()) {
+        s_.view.ShowWindow();
+        s_.windows.ShowIntro();
+    }
+    if (s_.flags.WizardOpen) {
+        s_.windows.ShowWizard();
+    }
+    if (s_.flags.TrayActive) {
+        s_.tray.Modify(s_.view.Caption());
+    }
+    s_.view.SetCaption(texts.name);
+    textConversion_ = s_.conversion.HasChangeTable();
+    if (textConversion_) {
+        s_.view.SetFormatControlsEnabled(false, false, false);
+    } else {
+        s_.view.SetFormatControlsEnabled(true, true, s_.flags.PrecisionOn);
+    }
+    WriteSetting(s_.registry, "Name", s_.view.Caption());
+    s_.view.SetLabels(AssignLabels(texts, s_.flags.SwitchSides));
+}
+
+void ConversionPanel::ApplyLabels() {
+    s_.view.SetLabels(AssignLabels(s_.conversion.Texts(), s_.flags.SwitchSides));
+}
+
+void ConversionPanel::FieldKey(int field) {
+    s_.view.SetActiveOption(field);
+    if (s_.flags.CalculatorOpen) {
+        s_.flags.MainWindowEdited = true;
+    }
+}
+
+void ConversionPanel::ConvertField(int field) {
+    s_.conversion.ClearGroupingSeen();
+    const bool onTop = s_.view.MenuChecked(MenuItem::AlwaysOnTop);
+    if (onTop) {
+        // A message of the conversion must not be hidden behind the window.
+        s_.view.SetTopmost(false);
+    }
+    const bool forward = (field == 1) != s_.flags.SwitchSides;
+    const std::string result = s_.conversion.EvaluateConversion(s_.view.FieldText(field), forward);
+    const int other = field == 1 ? 2 : 1;
+    s_.view.SetFieldText(other,
+                         !result.empty() && result.front() == ' ' ? result.substr(1) : result);
+    if (s_.conversion.HasResultFormat() && !result.empty()) {
+        if (auto shown = s_.conversion.FormatForDisplay(s_.view.FieldText(field))) {
+            s_.view.SetFieldText(field, *shown);
+        }
+    }
+    if (onTop) {
+        s_.view.SetTopmost(true);
+    }
+}
+
+void ConversionPanel::Switchclick() {
+    s_.flags.SwitchSides = !s_.flags.SwitchSides;
+    WriteSetting(s_.registry, "Switch", OnOff(s_.flags.SwitchSides));
+    const std::string first = s_.view.FieldText(1);
+    s_.view.SetFieldText(1, s_.view.FieldText(2));
+    s_.view.SetFieldText(2, first);
+    ApplyLabels();
+}
+
+void ConversionPanel::Check1_Click(bool checked) {
+    WriteSetting(s_.registry, "precision", OnOff(checked));
+    // A text conversion keeps its number-format controls off.
+    s_.view.SetDecimalsEnabled(checked && !textConversion_);
+    s_.conversion.SetDecimalPlaces(checked ? static_cast<std::int16_t>(s_.view.SelectedDecimals())
+                                           : std::int16_t{-1});
+    s_.flags.PrecisionOn = checked;
+}
+
+void ConversionPanel::Combo2_Click(int index) {
+    if (!s_.view.PrecisionChecked()) {
+        return;
+    }
+    s_.conversion.SetDecimalPlaces(static_cast<std::int16_t>(index));
+    WriteSetting(s_.registry, "decnum", std::to_string(index));
+}
+
+void ConversionPanel::Digitchek_Click(bool checked) {
+    WriteSetting(s_.registry, "Digit", OnOff(checked));
+    s_.conversion.SetDigitGrouping(checked);
+}
+
+std::string ConversionPanel::addconfig(std::string& F) {
+    F = Knipname(F);
+    std::optional<std::string> title = s_.conversion.ReadConversionTitle(F);
+    if (!title) {
+        // Nothing names a readable definition: the list stays as it is.
+        s_.sink.Show(
+            {MessageIcon::Critical, MessageButtons::Ok, s_.texts.Get(100), F + s_.texts.Get(101)});
+        return "-1";
+    }
+    if (*title == "-1") {
+        return "-1";
+    }
+    if (title->empty()) {
+        title = F;
+    }
+    const std::vector<std::string> names = s_.catalogue.Names();
+    for (std::size_t j = 0; j < names.size(); ++j) {
+        if (EqualsIgnoreCase1252(names[j], *title)) {
+            s_.view.SetListText(names[j]);
+            SelectEntry(static_cast<std::int16_t>(j));
+            return "-2";
+        }
+    }
+    if (StartsWithFolder(F, s_.dataFolder)) {
+        F.erase(0, s_.dataFolder.size() + 1);
+    }
+    if (EndsWithIgnoreCase1252(F, "NOD")) {
+        F.erase(F.size() - std::min<std::size_t>(4, F.size()));
+    }
+    if (!s_.catalogue.AppendEntry(*title, F)) {
+        return "-1";
+    }
+    s_.view.AddListItem(*title);
+    std::string unused;
+    if (!s_.catalogue.SaveCatalogue(s_.catalogue.LanguageFile(), false, unused)) {
+        return "-1";
+    }
+    return "";
+}
+
+void ConversionPanel::RefreshFromCatalogue() {
+    const std::int16_t index = s_.catalogue.ReadCatalogue(1, s_.view.ListSelection());
+    ReloadList();
+    if (s_.catalogue.LastIndex() >= 0) {
+        SelectEntry(index);
+    }
+}
+
+} // namespace ombrix

@@ -1,0 +1,75 @@
+#pragma once
+// The conversion panel of the main window without the window: choosing a
+// catalogue entry, converting a field, the swap and the number-format
+// options, and adding a definition file to the catalogue.
+
+#include "engine/MessageSink.h"
+#include "mainwindow/rules/CataloguePort.h"
+#include "mainwindow/rules/ConversionPort.h"
+#include "mainwindow/rules/MainFlags.h"
+#include "mainwindow/rules/WindowPorts.h"
+#include "settings/MessageTexts.h"
+#include "settings/Registry.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ombrix {
+
+struct PanelServices {
+    ConversionPort& conversion;
+    CataloguePort& catalogue;
+    Registry& registry;
+    MainFlags& flags;
+    MainView& view;
+    OtherWindows& windows;
+    TrayIcon& tray;
+    MessageSink& sink;
+    const MessageTexts& texts;
+    const std::string& dataFolder; // set by the start-up before the first use
+};
+
+// The labels for the loaded conversion, the first field's side first.
+PanelLabels AssignLabels(const ConversionTexts& texts, bool switchSides);
+
+class ConversionPanel {
+public:
+    explicit ConversionPanel(PanelServices services);
+
+    // Fills the conversion list from the catalogue.
+    void ReloadList();
+    // Selects entry `index` in the list and runs the selection procedure.
+    // False when no entry could be loaded (the options dialog was asked for).
+    bool SelectEntry(std::int16_t index);
+    // The selection procedure for the entry the list shows selected.
+    bool Combo1_Click(std::int16_t index);
+    void ApplyLabels();
+
+    // A key pressed in a value field (1 or 2); Enter converts.
+    void FieldKey(int field);
+    void ConvertField(int field);
+
+    void Switchclick();
+    void Check1_Click(bool checked);
+    void Combo2_Click(int index);
+    void Digitchek_Click(bool checked);
+
+    // Adds a definition file to the list and the catalogue: "-2" when the title
+    // is listed already (that entry is selected), "-1" when nothing was added,
+    // the empty text when it is the new last entry. F loses its extension.
+    std::string addconfig(std::string& F);
+
+    // Re-reads the catalogue and the current conversion (after the options dialog).
+    void RefreshFromCatalogue();
+
+    bool TextConversion() const { return textConversion_; }
+
+private:
+    void AfterLoad();
+    void RemoveFailedEntry(std::int16_t index);
+
+    PanelServices s_;
+    bool textConversion_ = false;
+};
+
+} // namespace ombrix

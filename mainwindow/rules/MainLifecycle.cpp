@@ -1,0 +1,168 @@
+#include "mainwindow/rules/MainLifecycle.h"
+
+#include "mainwindow/rules/CommandLine.h"
+#include "settings/SettingsStartup.h"
+
+namespace ombrix {
+
+MainLifecycle::MainLifecycle(LifecycleServices services) : s_(std::move(services)) {}
+
+StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
+    if (s_.channel.HandOverToRunningCopy(commandLine)) {
+        return StartupOutcome::SecondCopy;
+    }
+
+    s_.dataFolder = s_.settings.DataFolder();
+    s_.settings.MakeDirPath(s_.dataFolder);
+    const std::string first = s_.settings.ApplyStartupRule(commandLine);
+
+    const DisplayOptions options = ReadDisplayOptions(s_.registry, s_.runCommand);
+    s_.flags.SwitchSides = options.switchSides;
+    const std::int16_t selected = s_.catalogue.ReadCatalogue(0, -1);
+    s_.panel.ReloadList();
+    if (s_.catalogue.LastIndex() >= 0) {
+        s_.panel.SelectEntry(selected);
+    }
+
+    if (first == "0" && StartsWithLanguageSwitch(commandLine)) {
+        const std::string language = LanguageFromCommandLine(commandLine);
+        std::string written;
+        // When the catalogue cannot be written the named language still applies to this run.
+        s_.catalogue.SetLanguageFile(
+            s_.catalogue.SaveCatalogue(language, true, written) ? written : language);
+    }
+    if (s_.catalogue.LanguageFile().empty()) {
+        s_.catalogue.SetLanguageFile("eng.lng");
+    }
+    if (!s_.settings.LoadLanguage(s_.catalogue.LanguageFile(), 1)) {
+        return StartupOutcome::LanguageFailed;
+    }
+    s_.flags.NeedsRefresh = false;
+
+    ApplyStoredOptions(options);
+
+    bool hidden = false;
+    if (options.trayIcon && s_.tray.Add(s_.view.Caption())) {
+        s_.flags.TrayActive = true;
+        s_.view.SetMenuChecked(MenuItem::Tray, true);
+        if (IsTraySwitch(commandLine)) {
+            s_.flags.StartupPhase = 1;
+            hidden = true;
+        }
+    }
+    if (s_.catalogue.LastIndex() < 0) {
+        s_.view.HideWindow();
+        s_.windows.ShowOptions();
+        return StartupOutcome::Hidden;
+    }
+    if (s_.flags.StartupPhase == 0 && !commandLine.empty() &&
+        !StartsWithLanguageSwitchExact(commandLine)) {
+        SUBCOMMAND(commandLine);
+    }
+    s_.flags.StartupPhase = 1;
+    if (s_.view.MenuChecked(MenuItem::AlwaysOnTop)) {
+        s_.view.SetTopmost(true);
+    }
+    s_.flags.Hooked = true;
+    return hidden ? StartupOutcome::Hidden : StartupOutcome::Shown;
+}
+
+void MainLifecycle::ApplyStoredOptions(const DisplayOptions& options) {
+    if (options.alwaysOnTop) {
+        s_.flags.AlwaysOnTop = true;
+        s_.view.SetTopmost(true);
+        s_.view.SetMenuChecked(MenuItem::AlwaysOnTop, true);
+    }
+    s_.flags.IntroEnabled = options.introEnabled;
+    s_.view.SetMenuChecked(MenuItem::Intro, options.introEnabled);
+    s_.view.SetMenuChecked(MenuItem::Startup, options.startAtLogin);
+
+    // Checking a box runs its handler, which stores the setting and applies it;
+    // grouping starts off in the engine.
+    s_.view.SetDigitChecked(options.digitGrouping);
+    if (options.digitGrouping) {
+        s_.panel.Digitchek_Click(true);
+    }
+    s_.flags.OptionsOpen = false;
+    s_.flags.WizardOpen = false;
+
+    s_.view.SelectDecimals(options.decimalsIndex);
+    s_.panel.Combo2_Click(options.decimalsIndex);
+
+    if (options.fixedDecimals) {
+        s_.view.SetPrecisionChecked(true);
+        s_.panel.Check1_Click(true);
+    } else {
+        s_.flags.PrecisionOn = false;
+        s_.view.SetPrecisionChecked(false);
+    }
+}
+
+void MainLifecycle::SUBCOMMAND(std::string text) {
+    if (text.empty()) {
+        // An empty command line names no file: it only brings the windows back.
+        if (s_.flags.TrayActive) {
+            ShowAllWindows();
+        }
+        return;
+    }
+    const std::string result = s_.panel.addconfig(text);
+    s_.flags.StartupPhase = 1;
+    if (result != "-1" && result != "-2") {
+        s_.panel.SelectEntry(s_.catalogue.LastIndex());
+        ShowAllWindows();
+    }
+}
+
+void MainLifecycle::ShowAllWindows() {
+    if (s_.flags.WizardOpen) {
+        s_.windows.ShowWizard();
+    }
+    if (s_.flags.CalculatorOpen) {
+        s_.windows.ShowCalculator();
+    }
+    s_.view.ShowWindow();
+}
+
+void MainLifecycle::Activated() {
+    if (s_.view.MenuChecked(MenuItem::AlwaysOnTop) && s_.flags.StartupPhase <= 1) {
+        s_.view.SetTopmost(true);
+    }
+    if (s_.flags.StartupPhase == 5) {
+        s_.settings.LoadLanguage(s_.catalogue.LanguageFile(), 1);
+        if (s_.flags.WizardOpen) {
+            s_.windows.ReloadTexts(4);
+        }
+        if (s_.flags.CalculatorOpen) {
+            s_.windows.ReloadTexts(5);
+        }
+        s_.flags.StartupPhase = 1;
+    }
+    if (s_.flags.NeedsRefresh) {
+        s_.panel.RefreshFromCatalogue();
+        if (s_.flags.TrayActive) {
+            s_.tray.Modify(s_.view.Caption());
+        }
+        s_.flags.NeedsRefresh = false;
+    }
+}
+
+CloseDecision MainLifecycle::CloseRequested(bool sessionEnds) {
+    if (sessionEnds) {
+        s_.flags.TrayActive = false;
+    }
+    if (s_.flags.TrayActive) {
+        if (s_.flags.WizardOpen) {
+            s_.windows.HideWizard();
+        }
+        if (s_.flags.CalculatorOpen) {
+            s_.windows.HideCalculator();
+        }
+        s_.view.HideWindow();
+        return CloseDecision::Hide;
+    }
+    s_.flags.Hooked = false;
+    return CloseDecision::Close;
+}
+
+} // namespace ombrix

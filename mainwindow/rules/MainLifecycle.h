@@ -1,0 +1,58 @@
+#pragma once
+// The main window's life without the window: the start-up sequence, the
+// command lines it receives, its activation and its close requests.
+
+#include "mainwindow/rules/ConversionPanel.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ombrix {
+
+struct DisplayOptions;
+
+struct LifecycleServices {
+    Registry& registry;
+    SettingsOps& settings;
+    CataloguePort& catalogue;
+    ConversionPanel& panel;
+    MainFlags& flags;
+    MainView& view;
+    OtherWindows& windows;
+    TrayIcon& tray;
+    InstanceChannel& channel;
+    std::string programFolder;
+    // The start-with-the-desktop command the program registers for itself.
+    std::string runCommand;
+    // Receives the data folder chosen at start-up.
+    std::string& dataFolder;
+};
+
+enum class StartupOutcome {
+    SecondCopy,     // the command line went to the running copy; end quietly
+    LanguageFailed, // the language file could not be applied; end
+    Shown,          // running, the main window is to be shown
+    Hidden,         // running, the main window stays hidden
+};
+
+enum class CloseDecision { Hide, Close };
+
+class MainLifecycle {
+public:
+    explicit MainLifecycle(LifecycleServices services);
+
+    StartupOutcome Startup(const std::string& commandLine);
+    // Executes a command line: this copy's own or one handed over by another copy.
+    void SUBCOMMAND(std::string text);
+    void ShowAllWindows();
+    void Activated();
+    // sessionEnds: the desktop session is ending, so tray mode does not hold the program.
+    CloseDecision CloseRequested(bool sessionEnds);
+
+private:
+    void ApplyStoredOptions(const DisplayOptions& options);
+
+    LifecycleServices s_;
+};
+
+} // namespace ombrix

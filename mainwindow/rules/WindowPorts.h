@@ -1,0 +1,112 @@
+#pragma once
+// The windows and services the main window's rules drive, as small interfaces:
+// the main window itself, the other windows of the program, the tray icon,
+// the settings operations and the hand-over channel.
+
+#include <cstdint>
+#include <string>
+
+namespace ombrix {
+
+// The six labels beside the value fields.
+struct PanelLabels {
+    std::string label1; // left of the first field
+    std::string label2; // left of the second field
+    std::string label3; // above the first field
+    std::string label4; // above the second field
+    std::string label5; // right of the first field
+    std::string label6; // right of the second field
+    bool operator==(const PanelLabels&) const = default;
+};
+
+enum class MenuItem { AlwaysOnTop, Intro, Tray, Startup };
+
+// The main window's controls as the rules see them. Setting a control here
+// never runs that control's handler.
+class MainView {
+public:
+    virtual ~MainView() = default;
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual void SetLabels(const PanelLabels& labels) = 0;
+
+    // The conversion list.
+    virtual void ClearList() = 0;
+    virtual void AddListItem(const std::string& name) = 0;
+    virtual void RemoveListItem(std::int16_t index) = 0;
+    virtual void SelectListItem(std::int16_t index) = 0; // -1 clears the selection
+    virtual std::int16_t ListSelection() const = 0;
+    virtual void SetListText(const std::string& text) = 0;
+
+    // Value fields: 1 is Text1, 2 is Text2.
+    virtual std::string FieldText(int field) const = 0;
+    virtual void SetFieldText(int field, const std::string& text) = 0;
+    virtual void SetActiveOption(int field) = 0;
+
+    // Number-format controls: Check1 (precision), Digitchek, Combo2 (decimals).
+    virtual void SetFormatControlsEnabled(bool check1, bool digitchek, bool combo2) = 0;
+    virtual void SetDecimalsEnabled(bool enabled) = 0;
+    virtual bool PrecisionChecked() const = 0;
+    virtual void SetPrecisionChecked(bool checked) = 0;
+    virtual void SetDigitChecked(bool checked) = 0;
+    virtual void SelectDecimals(int index) = 0;
+    virtual int SelectedDecimals() const = 0;
+
+    virtual bool MenuChecked(MenuItem item) const = 0;
+    virtual void SetMenuChecked(MenuItem item, bool checked) = 0;
+
+    virtual void ShowWindow() = 0; // shown, restored and raised
+    virtual void HideWindow() = 0;
+    virtual void SetTopmost(bool on) = 0;
+};
+
+// The other windows of the program. A window not built yet does nothing.
+class OtherWindows {
+public:
+    virtual ~OtherWindows() = default;
+    virtual void ShowOptions() = 0; // without waiting
+    virtual void ShowIntro() = 0;   // without waiting
+    virtual void ShowWizard() = 0;  // visible, its timer running
+    virtual void ShowCalculator() = 0;
+    virtual void HideWizard() = 0; // hidden, its timer stopped
+    virtual void HideCalculator() = 0;
+    virtual void ReloadTexts(std::int16_t window) = 0;
+};
+
+// The notification-area icon.
+class TrayIcon {
+public:
+    virtual ~TrayIcon() = default;
+    // Adds the icon, leaves the task bar; false when the desktop has no tray.
+    virtual bool Add(const std::string& tip) = 0;
+    virtual bool Modify(const std::string& tip) = 0;
+    virtual void Remove() = 0;
+};
+
+// The settings operations the start-up runs.
+class SettingsOps {
+public:
+    virtual ~SettingsOps() = default;
+    // The per-user data folder (the program folder when there is none).
+    virtual std::string DataFolder() = 0;
+    virtual void MakeDirPath(const std::string& path) = 0;
+    // Chooses between migration and first-run defaults, runs the chosen one and
+    // makes sure the data folder holds a catalogue file. Returns the value of
+    // "first" that applies to the rest of the start-up ("0" when an earlier
+    // start's options apply).
+    virtual std::string ApplyStartupRule(const std::string& commandLine) = 0;
+    // Reads the language file and applies its texts for the window; false when
+    // it failed (its message is shown) and the program must end.
+    virtual bool LoadLanguage(const std::string& file, std::int16_t window) = 0;
+};
+
+// The single-instance channel.
+class InstanceChannel {
+public:
+    virtual ~InstanceChannel() = default;
+    // True when another copy runs: the command line was handed to it and this
+    // copy must end. False when this copy is now the one that receives.
+    virtual bool HandOverToRunningCopy(const std::string& commandLine) = 0;
+};
+
+} // namespace ombrix

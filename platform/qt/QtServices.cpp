@@ -1,0 +1,161 @@
+#include "platform/qt/QtServices.h"
+
+#include "platform/qt/Win1252.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace ombrix::platform {
+
+namespace {
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    case MessageButtons::AbortRetryIgnore:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer FromQt(int button, MessageButtons buttons) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Retry:
+        return MessageAnswer::Retry;
+    case QMessageBox::Abort:
+        return MessageAnswer::Abort;
+    case QMessageBox::Ignore:
+        return MessageAnswer::Ignore;
+    default:
+        // Closing the box answers as its cancelling button would.
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+}
+
+std::string ChosenPath(const QString& path) {
+    return path.isEmpty() ? std::string() : ToWin1252(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
+
+QStringList NameFilters(const std::string& filter) {
+    QStringList result;
+    const QStringList parts = FromWin1252(filter).split(u'|');
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString pattern = i + 1 < parts.size() ? parts[i + 1] : QString();
+        result << QStringLiteral("%1 (%2)").arg(parts[i], pattern);
+    }
+    return result;
+}
+
+MessageAnswer QtMessageSink::Show(const Message& message) {
+    QMessageBox box(ToQt(message.icon),
+                    message.title.empty() ? appTitle_ : FromWin1252(message.title),
+                    FromWin1252(message.text), ToQt(message.buttons), QApplication::activeWindow());
+    return FromQt(box.exec(), message.buttons);
+}
+
+std::string QtFileDialogs::ShowOpenDialog(const std::string& title, const std::string& filter,
+                                          const std::string& defaultExtension) {
+    QFileDialog dialog(nullptr, FromWin1252(title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // AnyFile: a typed name that does not exist is returned; the caller reports it.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setNameFilters(NameFilters(filter));
+    dialog.setDefaultSuffix(FromWin1252(defaultExtension).remove(QStringLiteral("*.")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return ChosenPath(dialog.selectedFiles().constFirst());
+}
+
+std::string QtFileDialogs::ShowSaveDialog(const std::string& filter,
+                                          const std::string& defaultExtension,
+                                          const std::string& title) {
+    QFileDialog dialog(nullptr, FromWin1252(title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setNameFilters(NameFilters(filter));
+    dialog.setDefaultSuffix(FromWin1252(defaultExtension).remove(QStringLiteral("*.")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return ChosenPath(dialog.selectedFiles().constFirst());
+}
+
+std::string QtClipboard::Text() const {
+    return ToWin1252(QApplication::clipboard()->text());
+}
+void QtClipboard::SetText(const std::string& text) {
+    QApplication::clipboard()->setText(FromWin1252(text));
+}
+void QtClipboard::Clear() {
+    QApplication::clipboard()->clear();
+}
+
+void QtBeeper::Beep() {
+    QApplication::beep();
+}
+
+bool QtShellOpener::Open(const std::string& target) {
+    if (target.empty()) {
+        return false;
+    }
+    const QString text = FromWin1252(target);
+    const QUrl url = QUrl::fromUserInput(text, QString(), QUrl::AssumeLocalFile);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+void SetTopmost(QWidget& window, bool on) {
+    if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) != on) {
+        const bool visible = window.isVisible();
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        if (visible) {
+            window.show(); // changing the flag hides the window
+        }
+    }
+    if (window.isVisible()) {
+        window.raise();
+        window.activateWindow();
+    }
+}
+
+} // namespace ombrix::platform

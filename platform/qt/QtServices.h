@@ -1,0 +1,57 @@
+#pragma once
+// Qt implementations of the GUI services.
+
+#include "engine/MessageSink.h"
+#include "platform/qt/GuiServices.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace ombrix::platform {
+
+// "nod files|*.nod" as Qt's name filters: "nod files (*.nod)".
+QStringList NameFilters(const std::string& filter);
+
+class QtMessageSink : public MessageSink {
+public:
+    // appTitle: the title of a message that gives none of its own.
+    explicit QtMessageSink(QString appTitle) : appTitle_(std::move(appTitle)) {}
+    MessageAnswer Show(const Message& message) override;
+
+private:
+    QString appTitle_;
+};
+
+// Qt's own file dialogs: no read-only option, no existence check on open,
+// no overwrite question on save, an empty name to start with.
+class QtFileDialogs : public FileDialogs {
+public:
+    std::string ShowOpenDialog(const std::string& title, const std::string& filter,
+                               const std::string& defaultExtension) override;
+    std::string ShowSaveDialog(const std::string& filter, const std::string& defaultExtension,
+                               const std::string& title) override;
+};
+
+class QtClipboard : public Clipboard {
+public:
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    void Clear() override;
+};
+
+class QtBeeper : public Beeper {
+public:
+    void Beep() override;
+};
+
+class QtShellOpener : public ShellOpener {
+public:
+    bool Open(const std::string& target) override;
+};
+
+// Keeps a window above the others, or takes it out of that band.
+void SetTopmost(QWidget& window, bool on);
+
+} // namespace ombrix::platform

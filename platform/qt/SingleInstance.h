@@ -1,0 +1,42 @@
+#pragma once
+// One running copy per user: the first copy listens on a local socket that
+// only its user can reach; a later copy hands its command line over, waits
+// for the first copy's answer and ends.
+
+#include "mainwindow/rules/HandOver.h"
+#include "mainwindow/rules/WindowPorts.h"
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+namespace ombrix::platform {
+
+// The socket's name: in the user's runtime folder when there is one, else in
+// the temporary folder, named after the user either way.
+QString InstanceSocketName();
+
+class LocalInstanceChannel : public QObject, public InstanceChannel {
+    Q_OBJECT
+public:
+    // receive: runs a handed-over command line in this (the first) copy.
+    explicit LocalInstanceChannel(std::function<void(const std::string&)> receive,
+                                  QString socketName = InstanceSocketName(),
+                                  int answerTimeoutMs = 10000);
+    bool HandOverToRunningCopy(const std::string& commandLine) override;
+    bool Listening() const { return server_.isListening(); }
+
+private:
+    void Accept();
+    bool SendTo(const std::string& commandLine);
+
+    std::function<void(const std::string&)> receive_;
+    QString name_;
+    int answerTimeoutMs_;
+    QLocalServer server_;
+};
+
+} // namespace ombrix::platform

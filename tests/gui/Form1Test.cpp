@@ -1,0 +1,292 @@
+#include "GuiFixture.h"
+#include "mainwindow/ImageButton.h"
+#include "mainwindow/WindowTexts.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTest>
+
+namespace ombrix::testing {
+namespace {
+
+[[maybe_unused]] const auto* const qtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+TEST_F(GuiFixture, ControlsSitWhereDesignedUnderTheirNames) {
+    const struct {
+        const char* name;
+        int left, top, width, height; // twips
+    } controls[] = {
+        {"Image1", 240, 120, 405, 405},    {"Image2", 720, 120, 405, 405},
+        {"Image3", 1200, 120, 405, 405},   {"Label7", 1680, 150, 1095, 255},
+        {"Combo1", 2520, 120, 2415, 315},  {"Label3", 1080, 720, 2895, 255},
+        {"Option1", 120, 1080, 255, 255},  {"Label1", 480, 1080, 495, 255},
+        {"Text1", 1080, 1080, 2895, 285},  {"Label5", 4080, 1080, 735, 255},
+        {"Label4", 1080, 1560, 2895, 255}, {"Option2", 120, 1920, 255, 255},
+        {"Label2", 480, 1920, 615, 255},   {"Text2", 1080, 1920, 2895, 285},
+        {"Label6", 4080, 1920, 735, 255},  {"Digitchek", 120, 2400, 1935, 375},
+        {"Check1", 2640, 2400, 1575, 375}, {"Combo2", 4200, 2400, 615, 315},
+    };
+    auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+    for (const auto& c : controls) {
+        auto* w = form->findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->geometry(), QRect(px(c.left), px(c.top), px(c.width), px(c.height))) << c.name;
+    }
+    EXPECT_EQ(form->centralWidget()->size(), QSize(344, 198));
+    EXPECT_TRUE(form->Option1->isChecked());
+    EXPECT_EQ(form->Combo2->count(), 12);
+    EXPECT_EQ(form->Combo2->itemText(11), "11");
+    EXPECT_EQ(form->Text1->nextInFocusChain(), form->Text2);
+    EXPECT_FALSE(form->Image1->pixmap().isNull());
+}
+
+TEST_F(GuiFixture, MenuBarHoldsEveryItemWithItsCaption) {
+    const struct {
+        const char* name;
+        const char* caption;
+        bool menu;
+    } items[] = {
+        {"File", "&File", true},
+        {"openconv", "Open &Conversion", false},
+        {"Exit", "&Exit", false},
+        {"edit", "&Edit", true},
+        {"ecut", "cut", false},
+        {"ecopy", "copy", false},
+        {"epaste", "paste", false},
+        {"Delete", "Delete", false},
+        {"eselect", "Select All", false},
+        {"delall", "Delete All ", false},
+        {"Config", "Config", true},
+        {"Switchclick", "Switch", false},
+        {"Altop", "Always on Top", false},
+        {"Indo", "Introducation Option", false},
+        {"Mtray", "Tray", false},
+        {"startup", "Startup", false},
+        {"Tool", "&Tool", true},
+        {"Wizard", "WizardExpress", false},
+        {"cal", "Calculcator", false},
+        {"Opties", "Opties", false},
+        {"Help", "&Help", true},
+        {"Help2", "&Help", false},
+        {"help1", "&Bugreports", false},
+        {"Donate", "Donate us", false},
+        {"About", "&About", false},
+    };
+    for (const auto& item : items) {
+        const QString name = QString::fromLatin1(item.name);
+        if (item.menu) {
+            auto* menu = form->findChild<QMenu*>(name);
+            ASSERT_NE(menu, nullptr) << item.name;
+            EXPECT_EQ(menu->title(), item.caption);
+        } else {
+            auto* action = form->findChild<QAction*>(name);
+            ASSERT_NE(action, nullptr) << item.name;
+            EXPECT_EQ(action->text(), item.caption);
+        }
+    }
+    EXPECT_NE(form->findChild<QAction*>("urllaunch"), nullptr);
+    EXPECT_FALSE(form->delall->isEnabled());
+    EXPECT_TRUE(form->Indo->isChecked());
+    EXPECT_FALSE(form->Altop->isChecked());
+    EXPECT_EQ(form->ecopy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_EQ(form->Help2->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(form->menuBar()->actions().size(), 5);
+}
+
+TEST_F(GuiFixture, WindowTextsReachControlsByName) {
+    using K = ControlText::Kind;
+    EXPECT_TRUE(ApplyWindowTexts(*form, {{"Label7", K::Caption, "Ort:"},
+                                         {"Check1", K::Caption, "Vaste decimalen"},
+                                         {"Help", K::Caption, "&Hulp"},
+                                         {"Wizard", K::Caption, "Wizard \x80"},
+                                         {"Image1", K::ToolTip, "Tabel omrekenen"}}));
+    EXPECT_EQ(form->Label7->text(), "Ort:");
+    EXPECT_EQ(form->Check1->text(), "Vaste decimalen");
+    EXPECT_EQ(form->Help->title(), "&Hulp");
+    EXPECT_EQ(form->Wizard->text(), QString::fromUtf8("Wizard \u20ac"));
+    EXPECT_EQ(form->Image1->toolTip(), "Tabel omrekenen");
+    EXPECT_FALSE(ApplyWindowTexts(*form, {{"NoSuchControl", K::Caption, "x"}}));
+}
+
+class StartedForm : public GuiFixture {
+protected:
+    void SetUp() override {
+        registry.Set(Hive::CurrentUser, "first", "0");
+        registry.Set(Hive::CurrentUser, "Switch", "0");
+        registry.Set(Hive::CurrentUser, "precision", "0");
+        Catalogue({{"ATS", false}, {"Euro-NLG", false}, {"EURO-x", false}, {"Text", true}});
+        catalogue.fileDefault = 0;
+        ASSERT_EQ(form->Start(""), StartupOutcome::Shown);
+        ASSERT_EQ(form->windowTitle(), "Conv ATS");
+    }
+};
+
+TEST_F(StartedForm, TypingEuSelectsAndLoadsFirstMatch) {
+    QLineEdit* line = form->Combo1->lineEdit();
+    line->clear();
+    QTest::keyClicks(line, "eu");
+    EXPECT_EQ(form->Combo1->currentIndex(), 1);
+    EXPECT_EQ(form->windowTitle(), "Conv Euro-NLG");
+    EXPECT_EQ(line->text(), "Euro-NLG");
+    EXPECT_EQ(line->cursorPosition(), 2);
+    EXPECT_EQ(line->selectedText(), "ro-NLG");
+    EXPECT_EQ(beeper.beeps, 0);
+    form->Combo1->hidePopup();
+}
+
+TEST_F(StartedForm, NonMatchingCharacterBeepsAndChangesNothing) {
+    QLineEdit* line = form->Combo1->lineEdit();
+    line->setText("ATS");
+    line->setCursorPosition(3);
+    const std::size_t loads = conversion.loads.size();
+    QTest::keyClick(line, 'q');
+    EXPECT_EQ(beeper.beeps, 1);
+    EXPECT_EQ(line->text(), "ATS");
+    EXPECT_EQ(form->Combo1->currentIndex(), 0);
+    EXPECT_EQ(conversion.loads.size(), loads);
+    form->Combo1->hidePopup();
+}
+
+TEST_F(StartedForm, CharacterOutsideTheCodePageBeepsAndIsDropped) {
+    QLineEdit* line = form->Combo1->lineEdit();
+    line->setText("ATS");
+    QKeyEvent han(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\u4e2d"));
+    QCoreApplication::sendEvent(line, &han);
+    EXPECT_EQ(beeper.beeps, 1);
+    EXPECT_EQ(line->text(), "ATS");
+}
+
+TEST_F(StartedForm, EscapeAndDeleteClearTextButKeepConversion) {
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Delete}) {
+        QLineEdit* line = form->Combo1->lineEdit();
+        line->setText("ATS");
+        QTest::keyClick(line, key);
+        EXPECT_EQ(line->text(), "") << key;
+        EXPECT_EQ(form->windowTitle(), "Conv ATS");
+        EXPECT_EQ(form->Combo1->count(), 4);
+    }
+}
+
+TEST_F(StartedForm, EnterConvertsInBothFieldsWithAndWithoutSwap) {
+    const struct {
+        bool swapped;
+        int field;
+        bool forward;
+    } cases[] = {{false, 1, true}, {false, 2, false}, {true, 1, false}, {true, 2, true}};
+    for (const auto& c : cases) {
+        if (context.flags.SwitchSides != c.swapped) {
+            form->Switchclick->trigger();
+        }
+        conversion.evaluations.clear();
+        conversion.result = " 45,38";
+        QLineEdit* typed = c.field == 1 ? form->Text1 : form->Text2;
+        QLineEdit* other = c.field == 1 ? form->Text2 : form->Text1;
+        typed->setText("100");
+        QTest::keyClick(typed, Qt::Key_Return);
+        ASSERT_EQ(conversion.evaluations.size(), 1u);
+        EXPECT_EQ(conversion.evaluations[0].second, c.forward) << c.swapped << c.field;
+        EXPECT_EQ(other->text(), "45,38");
+        EXPECT_EQ((c.field == 1 ? form->Option1 : form->Option2)->isChecked(), true);
+    }
+    EXPECT_EQ(form->Label1->text(), "EUR"); // swapped: the second unit on the first side
+    EXPECT_EQ(form->Label3->text(), "Euro");
+}
+
+TEST_F(StartedForm, PrecisionOffDisablesDecimalsList) {
+    EXPECT_FALSE(form->Check1->isChecked());
+    EXPECT_FALSE(form->Combo2->isEnabled());
+    EXPECT_EQ(form->Combo2->currentIndex(), 2);
+    QTest::mouseClick(form->Check1, Qt::LeftButton, {}, form->Check1->rect().center());
+    EXPECT_TRUE(form->Check1->isChecked());
+    EXPECT_TRUE(form->Combo2->isEnabled());
+    EXPECT_EQ(conversion.decimalPlaces, 2);
+    EXPECT_EQ(registry.Get("precision"), "1");
+}
+
+TEST_F(StartedForm, TextConversionDisablesNumberFormatControls) {
+    form->Panel().SelectEntry(3);
+    EXPECT_FALSE(form->Check1->isEnabled());
+    EXPECT_FALSE(form->Digitchek->isEnabled());
+    EXPECT_FALSE(form->Combo2->isEnabled());
+    form->Panel().SelectEntry(0);
+    EXPECT_TRUE(form->Check1->isEnabled());
+    EXPECT_TRUE(form->Digitchek->isEnabled());
+    EXPECT_FALSE(form->Combo2->isEnabled());
+}
+
+TEST_F(StartedForm, ImageButtonFramesFollowPressReleaseAndHover) {
+    ImageButton* image = form->Image3;
+    const QRect before = image->geometry();
+    dialogs.answer = "";
+    QTest::mousePress(image, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(form->ImageFrames().size(), 1u);
+    EXPECT_TRUE(form->ImageFrames()[0].second); // sunken
+    EXPECT_EQ(image->geometry(), before.adjusted(2, 2, 0, 0));
+    QTest::mouseRelease(image, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(form->ImageFrames().size(), 1u);
+    EXPECT_FALSE(form->ImageFrames()[0].second); // raised
+    EXPECT_EQ(image->geometry(), before);
+    EXPECT_EQ(dialogs.opened, std::vector<std::string>{"Open|nod files|*.nod|*.nod"});
+
+    QTest::mouseMove(form->centralWidget(), QPoint(300, 150));
+    EXPECT_TRUE(form->ImageFrames().empty());
+    QTest::mouseMove(form->Image1, QPoint(5, 5));
+    EXPECT_EQ(form->ImageFrames().size(), 1u);
+    QTest::mouseMove(form->Image2, QPoint(5, 5)); // no erase since the last clear: one frame only
+    EXPECT_EQ(form->ImageFrames().size(), 1u);
+}
+
+TEST_F(StartedForm, OpenConversionAddsChosenFileOrNothingWhenCancelled) {
+    dialogs.answer = "";
+    form->openconv->trigger();
+    EXPECT_EQ(form->Combo1->count(), 4);
+    conversion.files["/data/Miles.nod"].texts.name = "Miles";
+    dialogs.answer = "/data/Miles.nod";
+    form->openconv->trigger();
+    EXPECT_EQ(form->Combo1->count(), 5);
+    EXPECT_EQ(form->Combo1->currentText(), "Miles");
+    EXPECT_EQ(form->windowTitle(), "Miles");
+}
+
+TEST_F(StartedForm, CloseInTrayModeOnlyHides) {
+    context.flags.TrayActive = true;
+    form->Exit->trigger();
+    EXPECT_FALSE(form->isVisible());
+    form->ReceiveCommandLine("");
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(GuiFixture, FirstRunStartsOnTopWithTwoDecimals) {
+    Catalogue({{"ATS", false}});
+    registry.Set(Hive::CurrentUser, "Ontop", "1");
+    registry.Set(Hive::CurrentUser, "Tray", "1");
+    registry.Set(Hive::CurrentUser, "Intro", "0");
+    registry.Set(Hive::CurrentUser, "Switch", "0");
+    registry.Set(Hive::CurrentUser, "precision", "0");
+    registry.Set(Hive::CurrentUser, "decnum", "2");
+    ASSERT_EQ(form->Start(""), StartupOutcome::Shown);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(form->Altop->isChecked());
+    EXPECT_TRUE(form->Mtray->isChecked());
+    EXPECT_FALSE(form->Indo->isChecked());
+    EXPECT_EQ(form->Combo2->currentText(), "2");
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(GuiFixture, ForwardedLineIsIgnoredBeforeStartupFinished) {
+    form->ReceiveCommandLine("/tmp/a.nod");
+    EXPECT_TRUE(conversion.loads.empty());
+    EXPECT_FALSE(form->isVisible());
+}
+
+} // namespace
+} // namespace ombrix::testing

@@ -1,0 +1,141 @@
+#include "platform/qt/QtServices.h"
+#include "GuiFixture.h"
+#include "platform/qt/Win1252.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace ombrix::testing {
+namespace {
+
+// Runs `act` on the first modal window that opens.
+void WhenModalOpens(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        // A window already answered may still count as modal while it closes.
+        if (modal != nullptr && modal->isVisible() && !modal->property("answered").toBool()) {
+            timer->stop();
+            timer->deleteLater();
+            modal->setProperty("answered", true);
+            act(modal);
+        }
+    });
+    timer->start();
+}
+
+TEST(NameFilters, OnePairOrADescriptionAlone) {
+    EXPECT_EQ(platform::NameFilters("nod files|*.nod"), QStringList{"nod files (*.nod)"});
+    EXPECT_EQ(platform::NameFilters("lng files|*.lng|all|*"),
+              (QStringList{"lng files (*.lng)", "all (*)"}));
+    EXPECT_EQ(platform::NameFilters("nod files"), QStringList{"nod files ()"});
+}
+
+TEST(QtMessageSink, ShowsTextsAndAnswersWithTheButtonPressed) {
+    const struct {
+        Message message;
+        QString title;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButton press;
+        MessageAnswer answer;
+    } cases[] = {
+        {{MessageIcon::Critical, MessageButtons::Ok, "", "x.nod\x80 missing"},
+         "Quavomat",
+         QMessageBox::Critical,
+         QMessageBox::Ok,
+         MessageAnswer::Ok},
+        {{MessageIcon::Question, MessageButtons::YesNoCancel, "Editor", "Save?"},
+         "Editor",
+         QMessageBox::Question,
+         QMessageBox::No,
+         MessageAnswer::No},
+        {{MessageIcon::Exclamation, MessageButtons::OkCancel, "T", "?"},
+         "T",
+         QMessageBox::Warning,
+         QMessageBox::Cancel,
+         MessageAnswer::Cancel},
+    };
+    platform::QtMessageSink sink(QStringLiteral("Quavomat"));
+    for (const auto& c : cases) {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        WhenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->button(c.press)->click();
+        });
+        EXPECT_EQ(sink.Show(c.message), c.answer);
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(icon, c.icon);
+        EXPECT_EQ(text, platform::FromWin1252(c.message.text));
+    }
+}
+
+TEST(QtFileDialogs, OpenReturnsTypedNameThatDoesNotExist) {
+    QTemporaryDir folder;
+    const QString wanted = folder.filePath("missing.nod");
+    QStringList filters;
+    QString title;
+    bool readOnly = true;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        readOnly = dialog->testOption(QFileDialog::ReadOnly);
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(wanted);
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+    });
+    platform::QtFileDialogs dialogs;
+    EXPECT_EQ(dialogs.ShowOpenDialog("Open", "nod files|*.nod", "*.nod"),
+              platform::ToWin1252(wanted));
+    EXPECT_EQ(title, "Open");
+    EXPECT_EQ(filters, QStringList{"nod files (*.nod)"});
+    EXPECT_FALSE(readOnly);
+}
+
+TEST(QtFileDialogs, SaveOverExistingFileAsksNothingAndCancelGivesEmpty) {
+    QTemporaryDir folder;
+    const QString existing = folder.filePath("old.nod");
+    QFile(existing).open(QIODevice::WriteOnly);
+    WhenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(existing);
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+    });
+    platform::QtFileDialogs dialogs;
+    EXPECT_EQ(dialogs.ShowSaveDialog("nod files|*.nod", "*.nod", "Save"),
+              platform::ToWin1252(existing));
+
+    WhenModalOpens([](QWidget* modal) { qobject_cast<QFileDialog*>(modal)->reject(); });
+    EXPECT_EQ(dialogs.ShowOpenDialog("Open", "nod files|*.nod", "*.nod"), "");
+}
+
+TEST(QtClipboard, CarriesWindows1252Text) {
+    platform::QtClipboard clipboard;
+    clipboard.SetText("12,50 \x80");
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("12,50 \u20ac"));
+    EXPECT_EQ(clipboard.Text(), "12,50 \x80");
+    clipboard.Clear();
+    EXPECT_EQ(clipboard.Text(), "");
+}
+
+} // namespace
+} // namespace ombrix::testing

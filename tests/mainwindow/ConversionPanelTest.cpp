@@ -1,0 +1,313 @@
+#include "PanelFixture.h"
+
+#include "mainwindow/rules/Knipname.h"
+
+namespace ombrix::testing {
+namespace {
+
+struct RemovalCase {
+    const char* what;
+    int defaultIndex;
+    int failing;
+    std::vector<std::string> remaining;
+    int newDefault;
+    int selected; // the entry loaded instead
+};
+
+class FailedEntryTest : public PanelFixture, public ::testing::WithParamInterface<RemovalCase> {};
+
+TEST_P(FailedEntryTest, EntryIsRemovedAndNeighbourLoaded) {
+    const RemovalCase& c = GetParam();
+    List({"ATS", "BEF", "DEM", "ESP"});
+    catalogue.defaultIndex = static_cast<std::int16_t>(c.defaultIndex);
+    conversion.files.erase(catalogue.files[static_cast<std::size_t>(c.failing)] + ".nod");
+
+    EXPECT_TRUE(panel.SelectEntry(static_cast<std::int16_t>(c.failing)));
+
+    EXPECT_EQ(catalogue.names, c.remaining);
+    EXPECT_EQ(view.items, c.remaining);
+    EXPECT_EQ(catalogue.defaultIndex, c.newDefault);
+    ASSERT_EQ(catalogue.saves.size(), 1u);
+    EXPECT_EQ(catalogue.saves[0].names, c.remaining);
+    EXPECT_EQ(catalogue.saves[0].defaultIndex, c.newDefault);
+    EXPECT_EQ(view.selection, c.selected);
+    EXPECT_EQ(conversion.loads.back(),
+              catalogue.files[static_cast<std::size_t>(c.selected)] + ".nod");
+    EXPECT_EQ(view.caption, "Euro-" + c.remaining[static_cast<std::size_t>(c.selected)]);
+    EXPECT_EQ(windows.options, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Panel, FailedEntryTest,
+    ::testing::Values(RemovalCase{"middle, mark after it", 3, 2, {"ATS", "BEF", "ESP"}, 2, 1},
+                      RemovalCase{"middle, mark before it", 0, 2, {"ATS", "BEF", "ESP"}, 0, 1},
+                      RemovalCase{"marked middle entry", 2, 2, {"ATS", "BEF", "ESP"}, 1, 1},
+                      RemovalCase{"marked first entry", 0, 0, {"BEF", "DEM", "ESP"}, 0, 0},
+                      RemovalCase{"marked last entry", 3, 3, {"ATS", "BEF", "DEM"}, 2, 0},
+                      RemovalCase{"last entry, mark before", 1, 3, {"ATS", "BEF", "DEM"}, 1, 0}));
+
+TEST_F(PanelFixture, FailingNeighboursAreRemovedInTurn) {
+    List({"ATS", "BEF", "DEM", "ESP"});
+    conversion.files.erase("euro\\BEF.nod");
+    conversion.files.erase("euro\\DEM.nod");
+    EXPECT_TRUE(panel.SelectEntry(2));
+    EXPECT_EQ(view.items, (std::vector<std::string>{"ATS", "ESP"}));
+    EXPECT_EQ(view.caption, "Euro-ATS");
+    EXPECT_EQ(catalogue.saves.size(), 2u);
+}
+
+TEST_F(PanelFixture, LastFailingEntryHidesWindowAndOpensOptions) {
+    List({"ATS"});
+    view.visible = true;
+    conversion.files.clear();
+    EXPECT_FALSE(panel.SelectEntry(0));
+    EXPECT_TRUE(view.items.empty());
+    EXPECT_EQ(catalogue.LastIndex(), -1);
+    EXPECT_FALSE(view.visible);
+    EXPECT_EQ(windows.options, 1);
+    ASSERT_EQ(catalogue.saves.size(), 1u);
+    EXPECT_TRUE(catalogue.saves[0].names.empty());
+}
+
+TEST_F(PanelFixture, SelectionSetsCaptionNameAndLabels) {
+    List({"ATS", "DEM"});
+    flags.TrayActive = true;
+    view.caption = "Before";
+    panel.SelectEntry(1);
+    EXPECT_EQ(view.caption, "Euro-DEM");
+    EXPECT_EQ(registry.Get("Name"), "Euro-DEM");
+    EXPECT_EQ(view.labels, (PanelLabels{"DEM", "EUR", "In", "Out", "s3", "s4"}));
+    // The tip gets the caption as it was; the tray timer brings it up to date.
+    EXPECT_EQ(tray.tips, std::vector<std::string>{"Before"});
+}
+
+TEST_F(PanelFixture, IntroShownOnlyWhenEnabledAndPresent) {
+    struct Case {
+        bool enabled;
+        std::string intro;
+        int shown;
+    };
+    for (const Case& c : {Case{true, "Hello", 1}, Case{false, "Hello", 0}, Case{true, "", 0}}) {
+        windows.intro = 0;
+        conversion.files["x.nod"].texts.intro = c.intro;
+        catalogue.names = {"X"};
+        catalogue.files = {"x"};
+        flags.IntroEnabled = c.enabled;
+        panel.SelectEntry(0);
+        EXPECT_EQ(windows.intro, c.shown) << c.enabled << " " << c.intro;
+    }
+}
+
+TEST_F(PanelFixture, LabelsFollowTheSwap) {
+    const ConversionTexts t{"N", "in1", "in2", "a", "b", "c", "d", ""};
+    EXPECT_EQ(AssignLabels(t, false), (PanelLabels{"a", "b", "in1", "in2", "c", "d"}));
+    EXPECT_EQ(AssignLabels(t, true), (PanelLabels{"b", "a", "in2", "in1", "d", "c"}));
+}
+
+TEST_F(PanelFixture, TextConversionDisablesNumberFormatControls) {
+    List({"ATS", "TXT"});
+    conversion.files["euro\\TXT.nod"].changeTable = true;
+    struct Step {
+        int entry;
+        bool precision;
+        bool check1, digit, combo2;
+    };
+    for (const Step& s : {Step{1, true, false, false, false}, Step{0, true, true, true, true},
+                          Step{1, false, false, false, false}, Step{0, false, true, true, false}}) {
+        flags.PrecisionOn = s.precision;
+        panel.SelectEntry(static_cast<std::int16_t>(s.entry));
+        EXPECT_EQ(view.check1Enabled, s.check1) << s.entry << s.precision;
+        EXPECT_EQ(view.digitEnabled, s.digit) << s.entry << s.precision;
+        EXPECT_EQ(view.combo2Enabled, s.combo2) << s.entry << s.precision;
+    }
+}
+
+struct EnterCase {
+    int field;
+    bool swapped;
+    bool forward;
+};
+
+class EnterTest : public PanelFixture, public ::testing::WithParamInterface<EnterCase> {};
+
+TEST_P(EnterTest, ConvertsIntoTheOtherFieldInTheFieldsDirection) {
+    const EnterCase& c = GetParam();
+    flags.SwitchSides = c.swapped;
+    view.text1 = "10";
+    view.text2 = "20";
+    conversion.result = "4,54";
+    panel.ConvertField(c.field);
+    ASSERT_EQ(conversion.evaluations.size(), 1u);
+    EXPECT_EQ(conversion.evaluations[0].first, c.field == 1 ? "10" : "20");
+    EXPECT_EQ(conversion.evaluations[0].second, c.forward);
+    EXPECT_EQ(c.field == 1 ? view.text2 : view.text1, "4,54");
+    EXPECT_EQ(c.field == 1 ? view.text1 : view.text2, c.field == 1 ? "10" : "20");
+    EXPECT_EQ(conversion.groupingCleared, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Panel, EnterTest,
+                         ::testing::Values(EnterCase{1, false, true}, EnterCase{2, false, false},
+                                           EnterCase{1, true, false}, EnterCase{2, true, true}));
+
+TEST_F(PanelFixture, ResultLosesOneLeadingSpaceAndTypedFieldIsReformatted) {
+    struct Case {
+        std::string result;
+        bool format;
+        std::string other;
+        std::string typed;
+    };
+    for (const Case& c : {Case{" 12,00", false, "12,00", "5"}, Case{"  7", false, " 7", "5"},
+                          Case{" 12,00", true, "12,00", "[5]"}, Case{"", true, "", "5"}}) {
+        view.text1 = "5";
+        conversion.result = c.result;
+        conversion.currentFormat = c.format;
+        panel.ConvertField(1);
+        EXPECT_EQ(view.text2, c.other) << c.result;
+        EXPECT_EQ(view.text1, c.typed) << c.result;
+    }
+}
+
+TEST_F(PanelFixture, AlwaysOnTopIsLeftWhileConverting) {
+    view.menu[MenuItem::AlwaysOnTop] = true;
+    panel.ConvertField(1);
+    EXPECT_EQ(view.topmostCalls, (std::vector<bool>{false, true}));
+}
+
+TEST_F(PanelFixture, SwapTwiceRestoresTextsAndLabels) {
+    List({"DEM"});
+    panel.SelectEntry(0);
+    view.text1 = "1";
+    view.text2 = "0,51";
+    const PanelLabels before = view.labels;
+
+    panel.Switchclick();
+    EXPECT_TRUE(flags.SwitchSides);
+    EXPECT_EQ(registry.Get("Switch"), "1");
+    EXPECT_EQ(view.text1, "0,51");
+    EXPECT_EQ(view.labels, (PanelLabels{"EUR", "DEM", "Out", "In", "s4", "s3"}));
+
+    panel.Switchclick();
+    EXPECT_FALSE(flags.SwitchSides);
+    EXPECT_EQ(registry.Get("Switch"), "0");
+    EXPECT_EQ(view.text1, "1");
+    EXPECT_EQ(view.text2, "0,51");
+    EXPECT_EQ(view.labels, before);
+}
+
+TEST_F(PanelFixture, PrecisionOffDisablesDecimalsAndDecimalsStoreNothing) {
+    view.decimals = 4;
+    view.precision = true;
+    panel.Check1_Click(true);
+    EXPECT_TRUE(view.combo2Enabled);
+    EXPECT_EQ(conversion.decimalPlaces, 4);
+    EXPECT_EQ(registry.Get("precision"), "1");
+
+    view.precision = false;
+    panel.Check1_Click(false);
+    EXPECT_FALSE(view.combo2Enabled);
+    EXPECT_FALSE(flags.PrecisionOn);
+    EXPECT_EQ(conversion.decimalPlaces, -1);
+    EXPECT_EQ(registry.Get("precision"), "0");
+
+    panel.Combo2_Click(7);
+    EXPECT_FALSE(registry.Has("decnum"));
+    EXPECT_EQ(conversion.decimalPlaces, -1);
+
+    view.precision = true;
+    panel.Combo2_Click(7);
+    EXPECT_EQ(registry.Get("decnum"), "7");
+    EXPECT_EQ(conversion.decimalPlaces, 7);
+}
+
+TEST_F(PanelFixture, DigitGroupingIsStoredAndApplied) {
+    panel.Digitchek_Click(true);
+    EXPECT_TRUE(conversion.grouping);
+    EXPECT_EQ(registry.Get("Digit"), "1");
+    panel.Digitchek_Click(false);
+    EXPECT_FALSE(conversion.grouping);
+    EXPECT_EQ(registry.Get("Digit"), "0");
+}
+
+TEST_F(PanelFixture, KeyInFieldMarksItsOptionAndTheCalculatorEdit) {
+    panel.FieldKey(2);
+    EXPECT_EQ(view.activeOption, 2);
+    EXPECT_FALSE(flags.MainWindowEdited);
+    flags.CalculatorOpen = true;
+    panel.FieldKey(1);
+    EXPECT_EQ(view.activeOption, 1);
+    EXPECT_TRUE(flags.MainWindowEdited);
+}
+
+TEST_F(PanelFixture, AddconfigSelectsTitleListedInOtherLetterCase) {
+    List({"ATS", "Euro-NLG"});
+    conversion.files["/tmp/x/nlg2.nod"] = {
+        {"Other", "", "", "", "", "", "", ""}, false, false, "EURO-nlg"};
+    std::string file = "/tmp/x/nlg2.nod";
+    EXPECT_EQ(panel.addconfig(file), "-2");
+    EXPECT_EQ(catalogue.names.size(), 2u);
+    EXPECT_EQ(view.selection, 1);
+    EXPECT_EQ(view.listText, "Euro-NLG");
+    EXPECT_TRUE(catalogue.saves.empty());
+}
+
+TEST_F(PanelFixture, AddconfigStoresPathWithoutExtension) {
+    struct Case {
+        std::string given;
+        std::string key; // the file as the loader knows it
+        std::string stored;
+        std::string title;
+    };
+    const std::vector<Case> cases{
+        {"/opt/conv/Miles.NOD", "/opt/conv/Miles.NOD", "/opt/conv/Miles", "Miles"},
+        {dataFolder + "/mine/km.nod", dataFolder + "/mine/km.nod", "mine/km", "km"},
+        {dataFolder + "x/km.nod", dataFolder + "x/km.nod", dataFolder + "x/km", "km"},
+        {std::string("/opt/a.nod\0junk", 15), "/opt/a.nod", "/opt/a", "a"},
+    };
+    for (const Case& c : cases) {
+        catalogue.names.clear();
+        catalogue.files.clear();
+        catalogue.saves.clear();
+        conversion.files[c.key] = {};
+        std::string file = c.given;
+        EXPECT_EQ(panel.addconfig(file), "") << c.given;
+        EXPECT_EQ(catalogue.names, std::vector<std::string>{c.title});
+        EXPECT_EQ(catalogue.files, std::vector<std::string>{c.stored});
+        EXPECT_EQ(catalogue.saves.size(), 1u);
+    }
+}
+
+TEST_F(PanelFixture, AddconfigOfUnreadableFileTellsUserAndChangesNothing) {
+    List({"ATS"});
+    std::string file = "/tmp/none.nod";
+    EXPECT_EQ(panel.addconfig(file), "-1");
+    EXPECT_EQ(catalogue.names, std::vector<std::string>{"ATS"});
+    EXPECT_EQ(view.items, std::vector<std::string>{"ATS"});
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(sink.messages[0].title, "Error");
+    EXPECT_EQ(sink.messages[0].text, "/tmp/none.nod cannot be read");
+}
+
+TEST_F(PanelFixture, AddconfigWhoseCatalogueCannotBeWrittenKeepsEntryForTheRun) {
+    conversion.files["/tmp/a.nod"] = {};
+    catalogue.saveWorks = false;
+    std::string file = "/tmp/a.nod";
+    EXPECT_EQ(panel.addconfig(file), "-1");
+    EXPECT_EQ(catalogue.names, std::vector<std::string>{"a"});
+}
+
+TEST_F(PanelFixture, AddconfigOfTitleMinusOneAddsNothing) {
+    conversion.files["/tmp/a.nod"] = {{}, false, false, "-1"};
+    std::string file = "/tmp/a.nod";
+    EXPECT_EQ(panel.addconfig(file), "-1");
+    EXPECT_TRUE(catalogue.names.empty());
+}
+
+TEST(Knipname, CutsBeforeFirstZero) {
+    EXPECT_EQ(Knipname(std::string("abc\0def", 7)), "abc");
+    EXPECT_EQ(Knipname("abc"), "abc");
+    EXPECT_EQ(Knipname(std::string("\0x", 2)), "");
+}
+
+} // namespace
+} // namespace ombrix::testing

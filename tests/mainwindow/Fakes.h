@@ -1,0 +1,281 @@
+#pragma once
+// Scripted stand-ins for the services the main window's rules drive.
+
+#include "engine/MessageSink.h"
+#include "mainwindow/rules/CataloguePort.h"
+#include "mainwindow/rules/ConversionPort.h"
+#include "mainwindow/rules/WindowPorts.h"
+#include "settings/Registry.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ombrix::testing {
+
+class FakeRegistry : public Registry {
+public:
+    using Key = std::pair<Hive, std::string>;
+    std::map<std::pair<Key, std::string>, std::string> values;
+
+    static std::string Normal(std::string_view key) {
+        std::string k(key);
+        while (!k.empty() && k.back() == '\\') {
+            k.pop_back();
+        }
+        return k;
+    }
+    void Set(Hive hive, std::string_view name, std::string text,
+             std::string_view key = SettingsKey) {
+        values[{{hive, Normal(key)}, std::string(name)}] = std::move(text);
+    }
+    std::string Get(std::string_view name, std::string_view key = SettingsKey) const {
+        return RegRead(Hive::CurrentUser, key, name);
+    }
+    bool Has(std::string_view name) const {
+        return values.count({{Hive::CurrentUser, Normal(SettingsKey)}, std::string(name)}) > 0;
+    }
+    std::string RegRead(Hive hive, std::string_view key, std::string_view name) const override {
+        auto it = values.find({{hive, Normal(key)}, std::string(name)});
+        return it == values.end() ? std::string() : it->second;
+    }
+    bool RegWrite(Hive hive, std::string_view key, std::string_view name,
+                  std::string_view text) override {
+        values[{{hive, Normal(key)}, std::string(name)}] = std::string(text);
+        return true;
+    }
+    bool RegDelete(Hive hive, std::string_view key, std::string_view name) override {
+        return values.erase({{hive, Normal(key)}, std::string(name)}) > 0;
+    }
+};
+
+// Conversions by path: a path not in `files` fails to load.
+class FakeConversion : public ConversionPort {
+public:
+    struct File {
+        ConversionTexts texts;
+        bool changeTable = false;
+        bool resultFormat = false;
+        std::string urln = ""; // the catalogue title; empty: the file's base name
+    };
+    std::map<std::string, File> files;
+    std::vector<std::string> loads;
+    std::vector<std::pair<std::string, bool>> evaluations; // text, forward
+    std::string result = "1,00";
+    ConversionTexts current;
+    bool currentChange = false;
+    bool currentFormat = false;
+    std::int16_t decimalPlaces = -1;
+    bool grouping = false;
+    int groupingCleared = 0;
+
+    bool LoadConversion(std::string path) override {
+        loads.push_back(path);
+        auto it = files.find(path);
+        if (it == files.end()) {
+            return false;
+        }
+        current = it->second.texts;
+        currentChange = it->second.changeTable;
+        currentFormat = it->second.resultFormat;
+        return true;
+    }
+    std::optional<std::string> ReadConversionTitle(std::string& path) override {
+        std::string key = path;
+        if (key.size() < 4 ||
+            (key.substr(key.size() - 4) != ".nod" && key.substr(key.size() - 4) != ".NOD")) {
+            path += ".nod";
+            key = path;
+        }
+        auto it = files.find(key);
+        if (it == files.end()) {
+            return std::nullopt;
+        }
+        if (!it->second.urln.empty()) {
+            return it->second.urln;
+        }
+        std::string base = key.substr(key.find_last_of("/\\") + 1);
+        return base.substr(0, base.size() - 4);
+    }
+    ConversionTexts Texts() const override { return current; }
+    bool HasChangeTable() const override { return currentChange; }
+    bool HasResultFormat() const override { return currentFormat; }
+    std::string EvaluateConversion(std::string text, bool forward) override {
+        evaluations.emplace_back(text, forward);
+        return result;
+    }
+    std::optional<std::string> FormatForDisplay(std::string text) override {
+        return "[" + text + "]";
+    }
+    void SetDecimalPlaces(std::int16_t places) override { decimalPlaces = places; }
+    void SetDigitGrouping(bool on) override { grouping = on; }
+    void ClearGroupingSeen() override { ++groupingCleared; }
+};
+
+class FakeCatalogue : public CataloguePort {
+public:
+    struct Saved {
+        std::string language;
+        std::vector<std::string> names;
+        std::vector<std::string> files;
+        std::int16_t defaultIndex;
+    };
+    std::vector<std::string> names;
+    std::vector<std::string> files;
+    std::int16_t defaultIndex = 0;
+    std::string language;
+    bool saveWorks = true;
+    std::vector<Saved> saves;
+    // What ReadCatalogue puts into memory.
+    std::vector<std::pair<std::string, std::string>> fileEntries;
+    std::int16_t fileDefault = 0;
+    std::string fileLanguage = "eng.lng";
+
+    void Add(std::string name, std::string file) {
+        names.push_back(std::move(name));
+        files.push_back(std::move(file));
+    }
+    std::vector<std::string> Names() const override { return names; }
+    std::string File(std::int16_t index) const override { return files.at(index); }
+    std::int16_t LastIndex() const override {
+        return static_cast<std::int16_t>(static_cast<int>(names.size()) - 1);
+    }
+    std::int16_t DefaultIndex() const override { return defaultIndex; }
+    void SetDefaultIndex(std::int16_t index) override { defaultIndex = index; }
+    std::string LanguageFile() const override { return language; }
+    void SetLanguageFile(const std::string& file) override { language = file; }
+    void RemoveEntry(std::int16_t index) override {
+        names.erase(names.begin() + index);
+        files.erase(files.begin() + index);
+    }
+    bool AppendEntry(const std::string& name, const std::string& file) override {
+        if (names.size() >= CatalogueCapacity) {
+            return false;
+        }
+        Add(name, file);
+        return true;
+    }
+    std::int16_t ReadCatalogue(std::int16_t, std::int16_t) override {
+        names.clear();
+        files.clear();
+        for (auto& [n, f] : fileEntries) {
+            Add(n, f);
+        }
+        defaultIndex = fileDefault;
+        language = fileLanguage;
+        return defaultIndex;
+    }
+    bool SaveCatalogue(const std::string& lang, bool, std::string& written) override {
+        if (!saveWorks) {
+            return false;
+        }
+        saves.push_back({lang, names, files, defaultIndex});
+        written = lang;
+        return true;
+    }
+};
+
+class FakeView : public MainView {
+public:
+    std::string caption = "Quavomat Euro Edition";
+    PanelLabels labels;
+    bool check1Enabled = true, digitEnabled = true, combo2Enabled = true;
+    std::vector<std::string> items;
+    std::int16_t selection = -1;
+    std::string listText;
+    std::string text1, text2;
+    int activeOption = 1;
+    bool precision = false, digit = false;
+    int decimals = -1;
+    std::map<MenuItem, bool> menu{{MenuItem::Intro, true}};
+    bool visible = false;
+    std::vector<bool> topmostCalls;
+
+    std::string Caption() const override { return caption; }
+    void SetCaption(const std::string& c) override { caption = c; }
+    void SetLabels(const PanelLabels& l) override { labels = l; }
+    void ClearList() override {
+        items.clear();
+        selection = -1;
+    }
+    void AddListItem(const std::string& name) override { items.push_back(name); }
+    void RemoveListItem(std::int16_t index) override {
+        items.erase(items.begin() + index);
+        if (selection >= static_cast<int>(items.size())) {
+            selection = -1;
+        }
+    }
+    void SelectListItem(std::int16_t index) override { selection = index; }
+    std::int16_t ListSelection() const override { return selection; }
+    void SetListText(const std::string& text) override { listText = text; }
+    std::string FieldText(int field) const override { return field == 1 ? text1 : text2; }
+    void SetFieldText(int field, const std::string& text) override {
+        (field == 1 ? text1 : text2) = text;
+    }
+    void SetActiveOption(int field) override { activeOption = field; }
+    void SetFormatControlsEnabled(bool c1, bool d, bool c2) override {
+        check1Enabled = c1;
+        digitEnabled = d;
+        combo2Enabled = c2;
+    }
+    void SetDecimalsEnabled(bool enabled) override { combo2Enabled = enabled; }
+    bool PrecisionChecked() const override { return precision; }
+    void SetPrecisionChecked(bool checked) override { precision = checked; }
+    void SetDigitChecked(bool checked) override { digit = checked; }
+    void SelectDecimals(int index) override { decimals = index; }
+    int SelectedDecimals() const override { return decimals; }
+    bool MenuChecked(MenuItem item) const override {
+        auto it = menu.find(item);
+        return it != menu.end() && it->second;
+    }
+    void SetMenuChecked(MenuItem item, bool checked) override { menu[item] = checked; }
+    void ShowWindow() override { visible = true; }
+    void HideWindow() override { visible = false; }
+    void SetTopmost(bool on) override { topmostCalls.push_back(on); }
+};
+
+class FakeWindows : public OtherWindows {
+public:
+    int options = 0, intro = 0, wizard = 0, calculator = 0, wizardHidden = 0, calcHidden = 0;
+    std::vector<std::int16_t> reloaded;
+    void ShowOptions() override { ++options; }
+    void ShowIntro() override { ++intro; }
+    void ShowWizard() override { ++wizard; }
+    void ShowCalculator() override { ++calculator; }
+    void HideWizard() override { ++wizardHidden; }
+    void HideCalculator() override { ++calcHidden; }
+    void ReloadTexts(std::int16_t window) override { reloaded.push_back(window); }
+};
+
+class FakeTray : public TrayIcon {
+public:
+    bool available = true;
+    bool shown = false;
+    std::vector<std::string> tips;
+    bool Add(const std::string& tip) override {
+        if (!available) {
+            return false;
+        }
+        shown = true;
+        tips.push_back(tip);
+        return true;
+    }
+    bool Modify(const std::string& tip) override {
+        tips.push_back(tip);
+        return shown;
+    }
+    void Remove() override { shown = false; }
+};
+
+class RecordingSink : public MessageSink {
+public:
+    std::vector<Message> messages;
+    MessageAnswer Show(const Message& message) override {
+        messages.push_back(message);
+        return MessageAnswer::Ok;
+    }
+};
+
+} // namespace ombrix::testing
