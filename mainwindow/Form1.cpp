@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
 
 namespace ombrix {
@@ -31,6 +32,7 @@ QRect Twips(int left, int top, int width, int height) {
 constexpr int LabelHeight = 255;
 constexpr int ClientWidth = 5160;
 constexpr int ClientHeight = 2970;
+const QRect ListGeometry = Twips(2520, 120, 2415, 315);
 
 template <typename W> W* Control(QWidget* parent, const char* name, const QRect& geometry) {
     auto* widget = new W(parent);
@@ -83,6 +85,19 @@ Form1::Form1(AppContext& context)
 
 Form1::~Form1() = default;
 
+void Form1::FitListCaption() {
+    // The designed place suits short captions in a narrow font; a longer one
+    // moves the list's left edge, never its right, so the caption stays readable.
+    constexpr int Gap = 4;
+    constexpr int NarrowestList = 120;
+    const int captionEnd =
+        Label7->x() + Label7->fontMetrics().horizontalAdvance(Label7->text()) + Gap;
+    const int left =
+        std::clamp(captionEnd, ListGeometry.left(), ListGeometry.right() + 1 - NarrowestList);
+    Combo1->setGeometry(left, ListGeometry.top(), ListGeometry.right() + 1 - left,
+                        ListGeometry.height());
+}
+
 void Form1::BuildPanel() {
     surface_ = new PanelSurface(*this, this);
     surface_->setObjectName(QStringLiteral("surface"));
@@ -107,7 +122,7 @@ void Form1::BuildPanel() {
     Label7 = MakeLabel(surface_, "Label7", Twips(1680, 150, 1095, 255), "Location:");
     Label7->setMouseTracking(true);
     Label7->installEventFilter(this);
-    Combo1 = Control<QComboBox>(surface_, "Combo1", Twips(2520, 120, 2415, 315));
+    Combo1 = Control<QComboBox>(surface_, "Combo1", ListGeometry);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setCompleter(nullptr);

@@ -93,6 +93,9 @@ public:
     void OpenConversion();
     // Centres the window as a first start does.
     void CentreWindow();
+    // Makes room for a list caption wider than its designed place; runs after
+    // the language texts are applied.
+    void FitListCaption();
     // The frames drawn around the image buttons, in pixels.
     const std::vector<std::pair<QRectF, bool>>& ImageFrames() const { return frames_; }
 

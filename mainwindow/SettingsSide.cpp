@@ -111,6 +111,7 @@ bool SettingsSide::LoadLanguage(const std::string& file, std::int16_t window) {
             }
         }
         ApplyWindowTexts(*form_, texts);
+        form_->FitListCaption();
     }
     return true;
 }

@@ -116,6 +116,26 @@ TEST_F(GuiFixture, WindowTextsReachControlsByName) {
     EXPECT_FALSE(ApplyWindowTexts(*form, {{"NoSuchControl", K::Caption, "x"}}));
 }
 
+TEST_F(GuiFixture, ListGivesWayToALongCaptionButKeepsItsRightEdge) {
+    const QRect designed = form->Combo1->geometry();
+    for (const char* caption : {"Ort:", "Conversion:", "A caption far too long for any window"}) {
+        SCOPED_TRACE(caption);
+        form->Label7->setText(QString::fromLatin1(caption));
+        form->FitListCaption();
+        const QRect list = form->Combo1->geometry();
+        const int captionEnd =
+            form->Label7->x() + form->Label7->fontMetrics().horizontalAdvance(caption);
+        EXPECT_EQ(list.right(), designed.right());
+        EXPECT_EQ(list.top(), designed.top());
+        EXPECT_GE(list.width(), 120);
+        if (captionEnd < designed.left()) {
+            EXPECT_EQ(list, designed);
+        } else if (list.width() > 120) {
+            EXPECT_GT(list.left(), captionEnd);
+        }
+    }
+}
+
 class StartedForm : public GuiFixture {
 protected:
     void SetUp() override {
