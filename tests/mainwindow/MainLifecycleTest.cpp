@@ -72,8 +72,9 @@ protected:
     FakeSettings settings{registry};
     FakeChannel channel;
     std::string programFolder = (root / "program").string();
-    MainLifecycle life{{registry, settings, catalogue, panel, flags, view, windows, tray, channel,
-                        programFolder, programFolder + "/ombrixgo /tray", dataFolder}};
+    FakeTrayHost trayHost;
+    MainLifecycle life{{registry, settings, catalogue, panel, flags, view, windows, tray, trayHost,
+                        channel, programFolder, programFolder + "/ombrixgo /tray", dataFolder}};
 
     LifecycleTest() {
         fs::create_directories(root / "program");
