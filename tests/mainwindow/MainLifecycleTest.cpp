@@ -297,3 +297,32 @@ TEST_F(LifecycleTest, ActivationReloadsTextsAndRefreshes) {
 
 } // namespace
 } // namespace ombrix::testing
+
+namespace ombrix::testing {
+namespace {
+
+TEST_F(LifecycleTest, StoredTrayOnADesktopWithoutTrayKeepsTheProgramClosable) {
+    NotFirstRun();
+    registry.Set(Hive::CurrentUser, "Tray", "1");
+    tray.available = false;
+    EXPECT_EQ(life.Startup("/tray"), StartupOutcome::Shown);
+    EXPECT_FALSE(flags.TrayActive);
+    EXPECT_FALSE(view.MenuChecked(MenuItem::Tray));
+    EXPECT_FALSE(view.menuEnabled.at(MenuItem::Tray));
+    EXPECT_FALSE(trayHost.timer);
+    EXPECT_EQ(registry.Get("Tray"), "1");
+    EXPECT_EQ(life.CloseRequested(false), CloseDecision::Close);
+}
+
+TEST_F(LifecycleTest, StoredTrayStartsTheIconAndItsTimer) {
+    NotFirstRun();
+    registry.Set(Hive::CurrentUser, "Tray", "1");
+    life.Startup("");
+    EXPECT_TRUE(flags.TrayActive);
+    EXPECT_TRUE(tray.shown);
+    EXPECT_TRUE(trayHost.timer);
+    EXPECT_EQ(view.menuEnabled.count(MenuItem::Tray), 0u); // left as it was
+}
+
+} // namespace
+} // namespace ombrix::testing
