@@ -38,16 +38,25 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& geometry
     return button;
 }
 
-// The box's picture: the program's icon on a calm gradient.
+// The box's picture: the program's icon and name on a calm gradient.
 QPixmap Picture(const QIcon& icon) {
+    constexpr int Mark = 128;
     QPixmap picture(PictureSize);
     QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     QLinearGradient gradient(0, 0, 0, PictureSize.height());
     gradient.setColorAt(0, QColor(0x2b, 0x57, 0x8c));
     gradient.setColorAt(1, QColor(0x9c, 0xc3, 0xe6));
     painter.fillRect(picture.rect(), gradient);
-    const QPixmap mark = icon.pixmap(128, 128);
-    painter.drawPixmap((PictureSize.width() - 128) / 2, (PictureSize.height() - 128) / 2, mark);
+    const QRect markPlace((PictureSize.width() - Mark) / 2, 30, Mark, Mark);
+    painter.drawPixmap(markPlace, icon.pixmap(QSize(Mark, Mark)));
+    QFont font = painter.font();
+    font.setPixelSize(28);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, markPlace.bottom() + 10, PictureSize.width(), 40), Qt::AlignCenter,
+                     QStringLiteral("Quavomat"));
     return picture;
 }
 
