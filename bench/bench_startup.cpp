@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -55,6 +56,9 @@ Run Start(const std::string& program, const std::vector<std::string>& arguments,
     const auto begin = std::chrono::steady_clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {
+        // The offscreen platform's notices would drown the figures.
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, STDERR_FILENO);
         ::execve(program.c_str(), argv.data(), envp.data());
         ::_exit(127);
     }
@@ -77,6 +81,8 @@ void Measure(benchmark::State& state, const std::string& program,
     const fs::path home =
         fs::temp_directory_path() / ("ombrix-bench-" + std::to_string(::getpid()));
     fs::create_directories(home);
+    // The toolkit refuses a runtime folder that others may read.
+    fs::permissions(home, fs::perms::owner_all);
     long peak = 0;
     for (auto _ : state) {
         const Run run = Start(program, arguments, home);
