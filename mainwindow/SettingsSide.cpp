@@ -2,6 +2,7 @@
 
 #include "mainwindow/Form1.h"
 #include "mainwindow/WindowTexts.h"
+#include "mainwindow/rules/CommandLine.h"
 #include "settings/DataFolder.h"
 #include "settings/SettingsStartup.h"
 #include "settings/WindowTextTables.h"
@@ -91,7 +92,7 @@ SettingsSide::SettingsSide(std::string programFolder, MessageSink& sink, Message
       catalogue_({programFolder_, dataFolder_}), catalogueAccess_(catalogue_) {}
 
 std::string SettingsSide::RunCommand(const std::string& executableName) const {
-    return programFolder_ + "/" + executableName + " /tray";
+    return StartAtLoginCommand(programFolder_, executableName);
 }
 
 void SettingsSide::Attach(Form1& form, AppContext& context) {

@@ -1,5 +1,6 @@
 #include "mainwindow/rules/ConfigMenu.h"
 #include "PanelFixture.h"
+#include "mainwindow/rules/CommandLine.h"
 #include "mainwindow/rules/MainLifecycle.h"
 
 namespace ombrix::testing {
@@ -100,6 +101,29 @@ TEST(EnableMainWindows, MovesOnlyOpenWindowsAndTheTopmostBandOnlyWhenOnTop) {
         EXPECT_EQ(windows.wizardEnabled, c.wizardEnabled);
         EXPECT_EQ(windows.calculatorTopmost, c.calcTopmost);
         EXPECT_EQ(windows.calculatorEnabled, c.calcEnabled);
+    }
+}
+
+} // namespace
+} // namespace ombrix::testing
+
+namespace ombrix::testing {
+namespace {
+
+TEST(StartAtLoginCommand, PlainPathsAsTheyAreOthersQuoted) {
+    const struct {
+        const char* folder;
+        const char* command;
+    } cases[] = {
+        {"/opt/quavomat", "/opt/quavomat/ombrixgo /tray"},
+        {"/home/an/My Programs", "\"/home/an/My Programs/ombrixgo\" /tray"},
+        {"/home/an/$HOME`x`", "\"/home/an/\\$HOME\\`x\\`/ombrixgo\" /tray"},
+        {"/home/an/say \"hi\"", "\"/home/an/say \\\"hi\\\"/ombrixgo\" /tray"},
+        {"/home/an/a\\b", "\"/home/an/a\\\\b/ombrixgo\" /tray"},
+        {"/home/an/R&D", "\"/home/an/R&D/ombrixgo\" /tray"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StartAtLoginCommand(c.folder, "ombrixgo"), c.command) << c.folder;
     }
 }
 
