@@ -243,6 +243,15 @@ TEST_F(MenuForm, AboutBoxDisablesTheMainWindowUntilItCloses) {
     EXPECT_EQ(about->lblVersion->text(), "Version 1.8.0 ");
     EXPECT_EQ(about->Image1->pixmap().size(), QSize(359, 239));
 
+    // The icon's menu offers nothing while the box must be closed first.
+    tray1& trayWindow = form->TrayWindow();
+    trayWindow.PointerEvent(TrayPointer::Other);
+    EXPECT_FALSE(trayWindow.mnuShow->isEnabled());
+    EXPECT_FALSE(trayWindow.mnuHide->isEnabled());
+    EXPECT_FALSE(trayWindow.mnuExit->isEnabled());
+    trayWindow.Rules().mnuHide_Click();
+    EXPECT_TRUE(form->isVisible());
+
     QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "System Information Is Unavailable At This Time");
