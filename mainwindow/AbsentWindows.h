@@ -15,6 +15,10 @@ public:
     void HideWizard() override {}
     void HideCalculator() override {}
     void ReloadTexts(std::int16_t) override {}
+    void SetWizardTopmost(bool) override {}
+    void SetCalculatorTopmost(bool) override {}
+    void EnableWizard(bool) override {}
+    void EnableCalculator(bool) override {}
 };
 
 } // namespace ombrix

@@ -23,6 +23,7 @@ struct GuiServices {
     Clipboard& clipboard;
     Beeper& beeper;
     ShellOpener& shell;
+    ProgramStarter& starter;
     TrayIcon& tray;
     OtherWindows& windows;
     InstanceChannel& channel;

@@ -5,6 +5,7 @@
 #include "mainwindow/EngineConversion.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/SettingsSide.h"
+#include "mainwindow/tray1.h"
 #include "platform/LocaleSeparator.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtServices.h"
@@ -48,6 +49,7 @@ int RunConverter() {
     platform::QtClipboard clipboard;
     platform::QtBeeper beeper;
     platform::QtShellOpener shell;
+    platform::QtProgramStarter starter;
     platform::QtTrayIcon tray(icon);
     AbsentWindows windows;
     Form1* form = nullptr;
@@ -59,18 +61,29 @@ int RunConverter() {
 
     const std::string executable =
         platform::ToWin1252(QFileInfo(QApplication::applicationFilePath()).fileName());
-    AppContext context{side.Store(),
-                       conversion,
-                       side.CatalogueAccess(),
-                       side,
-                       texts,
-                       GuiServices{sink, dialogs, clipboard, beeper, shell, tray, windows, channel},
-                       programFolder,
-                       side.RunCommand(executable)};
+    AppContext context{
+        side.Store(),
+        conversion,
+        side.CatalogueAccess(),
+        side,
+        texts,
+        GuiServices{sink, dialogs, clipboard, beeper, shell, starter, tray, windows, channel},
+        programFolder,
+        side.RunCommand(executable)};
     Form1 mainWindow(context);
     mainWindow.setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
     side.Attach(mainWindow, context);
     form = &mainWindow;
+    QObject::connect(&tray.Icon(), &QSystemTrayIcon::activated, &mainWindow,
+                     [&mainWindow](QSystemTrayIcon::ActivationReason reason) {
+                         // A right click asks for the menu, whichever button the desktop uses.
+                         const TrayPointer pointer =
+                             reason == QSystemTrayIcon::DoubleClick ? TrayPointer::LeftDoubleClick
+                             : reason == QSystemTrayIcon::Context   ? TrayPointer::RightButtonUp
+                                                                    : TrayPointer::Other;
+                         mainWindow.TrayWindow().PointerEvent(pointer);
+                     });
 
     switch (mainWindow.Start(commandLine)) {
     case StartupOutcome::SecondCopy:

@@ -2,11 +2,13 @@
 
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/PanelSurface.h"
+#include "mainwindow/tray1.h"
 #include "platform/qt/Win1252.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,14 +72,20 @@ Form1::Form1(AppContext& context)
       panel_({context.conversion, context.catalogue, context.registry, context.flags, *this,
               context.services.windows, context.services.tray, context.services.messages,
               context.texts, context.dataFolder}),
+      tray_(std::make_unique<tray1>(
+          context, *this, [this] { close(); }, [] { QApplication::exit(0); })),
       lifecycle_({context.registry, context.settings, context.catalogue, panel_, context.flags,
-                  *this, context.services.windows, context.services.tray, context.services.channel,
-                  context.programFolder, context.runCommand, context.dataFolder}) {
+                  *this, context.services.windows, context.services.tray, *tray_,
+                  context.services.channel, context.programFolder, context.runCommand,
+                  context.dataFolder}),
+      config_(
+          {context.flags, context.registry, *this, context.services.windows, context.runCommand}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quavomat Euro Edition"));
     BuildPanel();
     BuildMenus();
     ConnectPanel();
+    ConnectMenus();
     // The panel's layout is fixed, so is the window's size.
     adjustSize();
     setFixedSize(size());

@@ -5,12 +5,16 @@
 // controls back through MainView.
 
 #include "mainwindow/AppContext.h"
+#include "mainwindow/frmAbout.h"
+#include "mainwindow/rules/ConfigMenu.h"
 #include "mainwindow/rules/ConversionPanel.h"
 #include "mainwindow/rules/MainLifecycle.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRectF>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -26,6 +30,7 @@ namespace ombrix {
 
 class ImageButton;
 class PanelSurface;
+class tray1;
 
 class Form1 : public QMainWindow, public MainView {
     Q_OBJECT
@@ -82,6 +87,12 @@ public:
 
     ConversionPanel& Panel() { return panel_; }
     MainLifecycle& Lifecycle() { return lifecycle_; }
+    tray1& TrayWindow() { return *tray_; }
+    // The about box while it is open.
+    frmAbout* AboutBox() const { return about_; }
+
+    // The Always on Top item's handler; other windows call it too.
+    void Altop_Click() { config_.Altop_Click(); }
 
     // Runs the start-up; the window is shown when the outcome says so.
     StartupOutcome Start(const std::string& commandLine);
@@ -121,9 +132,14 @@ public:
     int SelectedDecimals() const override;
     bool MenuChecked(MenuItem item) const override;
     void SetMenuChecked(MenuItem item, bool checked) override;
+    void SetMenuEnabled(MenuItem item, bool enabled) override;
     void ShowWindow() override;
     void HideWindow() override;
+    bool WindowVisible() const override;
+    bool WindowEnabled() const override;
+    void SetWindowEnabled(bool enabled) override;
     void SetTopmost(bool on) override;
+    void ClearDrawing() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -136,6 +152,18 @@ private:
     void BuildPanel();
     void BuildMenus();
     void ConnectPanel();
+    void ConnectMenus();
+    QLineEdit* ActiveField() const;
+    void ecopy_Click();
+    void ecut_Click();
+    void Delete_Click();
+    void epaste_Click();
+    void eselect_Click();
+    void delall_Click();
+    void FieldClicked(QLineEdit* field);
+    void About_Click();
+    // Lets the menu's shortcuts act on a field instead of the field's own keys.
+    static bool IsEditShortcut(const QKeyEvent* key);
     bool ListKey(QComboBox* list, QKeyEvent* key, bool dropDown);
     bool FieldKeyEvent(int field, QKeyEvent* key);
     void ImageButtonDown(ImageButton* image);
@@ -148,7 +176,10 @@ private:
 
     AppContext& context_;
     ConversionPanel panel_;
+    std::unique_ptr<tray1> tray_;
     MainLifecycle lifecycle_;
+    ConfigMenu config_;
+    QPointer<frmAbout> about_;
     PanelSurface* surface_ = nullptr;
     std::vector<std::pair<QRectF, bool>> frames_; // rectangle, sunken
     bool hoverCleared_ = false;

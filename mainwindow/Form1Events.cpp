@@ -71,9 +71,6 @@ void Form1::ConnectPanel() {
     connect(Combo2, &QComboBox::activated, this, [this](int index) { panel_.Combo2_Click(index); });
     connect(Check1, &QCheckBox::clicked, this, [this](bool on) { panel_.Check1_Click(on); });
     connect(Digitchek, &QCheckBox::clicked, this, [this](bool on) { panel_.Digitchek_Click(on); });
-    connect(Switchclick, &QAction::triggered, this, [this] { panel_.Switchclick(); });
-    connect(openconv, &QAction::triggered, this, &Form1::OpenConversion);
-    connect(Exit, &QAction::triggered, this, &QWidget::close);
 
     const std::pair<ImageButton*, QAction*> images[] = {
         {Image1, Wizard}, {Image2, cal}, {Image3, openconv}};
@@ -163,12 +160,23 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == Text1 || watched == Text2) {
         const int field = watched == Text1 ? 1 : 2;
-        if (event->type() == QEvent::FocusIn) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
             SetActiveOption(field);
-        } else if (event->type() == QEvent::KeyPress) {
-            return FieldKeyEvent(field, static_cast<QKeyEvent*>(event));
+            return false;
+        case QEvent::MouseButtonRelease:
+            FieldClicked(static_cast<QLineEdit*>(watched));
+            return false;
+        case QEvent::ShortcutOverride:
+            // Left unaccepted, the key goes to the Edit menu's item.
+            return IsEditShortcut(static_cast<QKeyEvent*>(event));
+        case QEvent::KeyPress:
+            // An edit key whose menu item is disabled does nothing.
+            return IsEditShortcut(static_cast<QKeyEvent*>(event)) ||
+                   FieldKeyEvent(field, static_cast<QKeyEvent*>(event));
+        default:
+            return false;
         }
-        return false;
     }
     const bool list1 = watched == Combo1->lineEdit() || watched == Combo1->view();
     const bool list2 = watched == Combo2->lineEdit();

@@ -132,6 +132,10 @@ void Form1::SetMenuChecked(MenuItem item, bool checked) {
     ItemOf(*this, item)->setChecked(checked);
 }
 
+void Form1::SetMenuEnabled(MenuItem item, bool enabled) {
+    ItemOf(*this, item)->setEnabled(enabled);
+}
+
 void Form1::ShowWindow() {
     if (isMinimized()) {
         showNormal();
@@ -146,8 +150,24 @@ void Form1::HideWindow() {
     hide();
 }
 
+bool Form1::WindowVisible() const {
+    return isVisible();
+}
+
+bool Form1::WindowEnabled() const {
+    return isEnabled();
+}
+
+void Form1::SetWindowEnabled(bool enabled) {
+    setEnabled(enabled);
+}
+
 void Form1::SetTopmost(bool on) {
     platform::SetTopmost(*this, on);
+}
+
+void Form1::ClearDrawing() {
+    EraseImageFrames();
 }
 
 } // namespace ombrix

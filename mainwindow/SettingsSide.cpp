@@ -2,11 +2,42 @@
 
 #include "mainwindow/Form1.h"
 #include "mainwindow/WindowTexts.h"
+#include "mainwindow/rules/CommandLine.h"
 #include "settings/DataFolder.h"
 #include "settings/SettingsStartup.h"
 #include "settings/WindowTextTables.h"
 
+#include <QApplication>
+#include <QWidget>
+
 namespace ombrix {
+
+namespace {
+
+// Each text goes to the open window named as its owner (the main window, the
+// never-shown tray window, the about box, ...); a window not open takes none.
+void ApplyToOpenWindows(const std::vector<WindowText>& loaded) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const std::string owner = window->objectName().toStdString();
+        std::vector<ControlText> texts;
+        for (const WindowText& t : loaded) {
+            if (t.owner != owner) {
+                continue;
+            }
+            if (t.property == TextProperty::Caption || t.property == TextProperty::ToolTip) {
+                texts.push_back({t.target,
+                                 t.property == TextProperty::Caption ? ControlText::Kind::Caption
+                                                                     : ControlText::Kind::ToolTip,
+                                 t.text});
+            }
+        }
+        if (!texts.empty()) {
+            ApplyWindowTexts(*window, texts);
+        }
+    }
+}
+
+} // namespace
 
 std::string CatalogueAdapter::File(std::int16_t index) const {
     return index >= 0 && static_cast<std::size_t>(index) < MaxCatalogueEntries
@@ -61,7 +92,7 @@ SettingsSide::SettingsSide(std::string programFolder, MessageSink& sink, Message
       catalogue_({programFolder_, dataFolder_}), catalogueAccess_(catalogue_) {}
 
 std::string SettingsSide::RunCommand(const std::string& executableName) const {
-    return programFolder_ + "/" + executableName + " /tray";
+    return StartAtLoginCommand(programFolder_, executableName);
 }
 
 void SettingsSide::Attach(Form1& form, AppContext& context) {
@@ -96,21 +127,8 @@ bool SettingsSide::LoadLanguage(const std::string& file, std::int16_t window) {
     if (!load.ok) {
         return false;
     }
+    ApplyToOpenWindows(load.texts);
     if (window == MainWindow && form_ != nullptr) {
-        std::vector<ControlText> texts;
-        for (const WindowText& t : load.texts) {
-            // The tray window's menu comes with the tray window.
-            if (t.owner != WindowObjectName(MainWindow)) {
-                continue;
-            }
-            if (t.property == TextProperty::Caption || t.property == TextProperty::ToolTip) {
-                texts.push_back({t.target,
-                                 t.property == TextProperty::Caption ? ControlText::Kind::Caption
-                                                                     : ControlText::Kind::ToolTip,
-                                 t.text});
-            }
-        }
-        ApplyWindowTexts(*form_, texts);
         form_->FitListCaption();
     }
     return true;

@@ -4,6 +4,30 @@
 
 namespace ombrix {
 
+namespace {
+
+// Characters a desktop's command line gives a meaning of its own.
+constexpr std::string_view Reserved = " \t\n\"'\\><~|&;$*?#()`";
+// Characters that keep their meaning inside quotes unless escaped.
+constexpr std::string_view EscapedInQuotes = "\"`$\\";
+
+} // namespace
+
+std::string StartAtLoginCommand(std::string_view programFolder, std::string_view executable) {
+    std::string path = std::string(programFolder) + "/" + std::string(executable);
+    if (path.find_first_of(Reserved) != std::string::npos) {
+        std::string quoted = "\"";
+        for (char c : path) {
+            if (EscapedInQuotes.find(c) != std::string_view::npos) {
+                quoted += '\\';
+            }
+            quoted += c;
+        }
+        path = quoted + "\"";
+    }
+    return path + " /tray";
+}
+
 bool StartsWithLanguageSwitch(std::string_view commandLine) {
     return ToLower1252(commandLine.substr(0, 4)) == "/lng";
 }

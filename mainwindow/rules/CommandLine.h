@@ -15,4 +15,9 @@ std::string LanguageFromCommandLine(std::string_view commandLine);
 // The whole command line is "/tray".
 bool IsTraySwitch(std::string_view commandLine);
 
+// The command that starts the program at login in tray mode: the program's
+// path and "/tray". A path that the desktop would split or interpret is
+// quoted, so the program still starts from such a folder.
+std::string StartAtLoginCommand(std::string_view programFolder, std::string_view executable);
+
 } // namespace ombrix

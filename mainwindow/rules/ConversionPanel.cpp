@@ -2,6 +2,7 @@
 
 #include "engine/TextCase.h"
 #include "mainwindow/rules/Knipname.h"
+#include "mainwindow/rules/TrayRules.h"
 
 namespace ombrix {
 
@@ -92,7 +93,7 @@ void ConversionPanel::AfterLoad() {
         s_.windows.ShowWizard();
     }
     if (s_.flags.TrayActive) {
-        s_.tray.Modify(s_.view.Caption());
+        s_.tray.Modify(TrayTip(s_.view.Caption()));
     }
     s_.view.SetCaption(texts.name);
     textConversion_ = s_.conversion.HasChangeTable();

@@ -1,6 +1,7 @@
 #include "mainwindow/rules/MainLifecycle.h"
 
 #include "mainwindow/rules/CommandLine.h"
+#include "mainwindow/rules/TrayRules.h"
 #include "settings/SettingsStartup.h"
 
 namespace ombrix {
@@ -42,9 +43,9 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
     ApplyStoredOptions(options);
 
     bool hidden = false;
-    if (options.trayIcon && s_.tray.Add(s_.view.Caption())) {
-        s_.flags.TrayActive = true;
-        s_.view.SetMenuChecked(MenuItem::Tray, true);
+    TrayRules trayMode({s_.flags, s_.registry, s_.view, s_.windows, s_.tray, s_.trayHost});
+    trayMode.DisableItemWithoutTray();
+    if (options.trayIcon && trayMode.EnterTrayMode(false)) {
         if (IsTraySwitch(commandLine)) {
             s_.flags.StartupPhase = 1;
             hidden = true;
@@ -141,7 +142,7 @@ void MainLifecycle::Activated() {
     if (s_.flags.NeedsRefresh) {
         s_.panel.RefreshFromCatalogue();
         if (s_.flags.TrayActive) {
-            s_.tray.Modify(s_.view.Caption());
+            s_.tray.Modify(TrayTip(s_.view.Caption()));
         }
         s_.flags.NeedsRefresh = false;
     }

@@ -20,6 +20,7 @@ struct LifecycleServices {
     MainView& view;
     OtherWindows& windows;
     TrayIcon& tray;
+    TrayHost& trayHost;
     InstanceChannel& channel;
     std::string programFolder;
     // The start-with-the-desktop command the program registers for itself.

@@ -55,9 +55,17 @@ public:
     virtual bool MenuChecked(MenuItem item) const = 0;
     virtual void SetMenuChecked(MenuItem item, bool checked) = 0;
 
+    virtual void SetMenuEnabled(MenuItem item, bool enabled) = 0;
+
     virtual void ShowWindow() = 0; // shown, restored and raised
     virtual void HideWindow() = 0;
+    virtual bool WindowVisible() const = 0;
+    // False while a window that must be answered first is open.
+    virtual bool WindowEnabled() const = 0;
+    virtual void SetWindowEnabled(bool enabled) = 0;
     virtual void SetTopmost(bool on) = 0;
+    // Erases what was drawn on the window (the image buttons' frames).
+    virtual void ClearDrawing() = 0;
 };
 
 // The other windows of the program. A window not built yet does nothing.
@@ -71,16 +79,46 @@ public:
     virtual void HideWizard() = 0; // hidden, its timer stopped
     virtual void HideCalculator() = 0;
     virtual void ReloadTexts(std::int16_t window) = 0;
+    virtual void SetWizardTopmost(bool on) = 0;
+    virtual void SetCalculatorTopmost(bool on) = 0;
+    virtual void EnableWizard(bool enabled) = 0;
+    virtual void EnableCalculator(bool enabled) = 0;
 };
 
 // The notification-area icon.
 class TrayIcon {
 public:
     virtual ~TrayIcon() = default;
+    // False when the desktop has no notification area.
+    virtual bool Available() const = 0;
     // Adds the icon, leaves the task bar; false when the desktop has no tray.
     virtual bool Add(const std::string& tip) = 0;
+    // False when the icon is not there to change (the tray host went away).
     virtual bool Modify(const std::string& tip) = 0;
     virtual void Remove() = 0;
+};
+
+// The never-shown window that owns the icon: its timer and its popup menu.
+class TrayHost {
+public:
+    virtual ~TrayHost() = default;
+    virtual void StartTimer() = 0;
+    virtual void StopTimer() = 0;
+    // False while a window that must be answered first is open.
+    virtual bool Enabled() const = 0;
+    virtual void SetItemsEnabled(bool show, bool hide, bool exit) = 0;
+    virtual void PopUpMenu() = 0;
+    // The main window's close request, as its close box makes it.
+    virtual void CloseMainWindow() = 0;
+    // Closes every window, the last opened first, and ends the process with 0.
+    virtual void CloseAllAndEnd() = 0;
+};
+
+// Starts a program as a new process; false when it could not be started.
+class ProgramStarter {
+public:
+    virtual ~ProgramStarter() = default;
+    virtual bool Start(const std::string& path) = 0;
 };
 
 // The settings operations the start-up runs.

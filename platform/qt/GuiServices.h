@@ -31,11 +31,12 @@ public:
     virtual void Beep() = 0;
 };
 
-// Opens an address or a file with the desktop's handler.
+// Opens an address or a file with the desktop's handler. A relative file name
+// is taken from `workingFolder` (when not empty).
 class ShellOpener {
 public:
     virtual ~ShellOpener() = default;
-    virtual bool Open(const std::string& target) = 0;
+    virtual bool Open(const std::string& target, const std::string& workingFolder) = 0;
 };
 
 } // namespace ombrix

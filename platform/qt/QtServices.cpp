@@ -2,12 +2,17 @@
 
 #include "platform/qt/Win1252.h"
 
+#include "platform/Paths.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace ombrix::platform {
@@ -135,13 +140,30 @@ void QtBeeper::Beep() {
     QApplication::beep();
 }
 
-bool QtShellOpener::Open(const std::string& target) {
+QUrl ShellTarget(const std::string& target, const std::string& workingFolder) {
     if (target.empty()) {
-        return false;
+        return {};
     }
+    // "scheme:..." is an address; a drive-letter name is not.
+    static const QRegularExpression Scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
     const QString text = FromWin1252(target);
-    const QUrl url = QUrl::fromUserInput(text, QString(), QUrl::AssumeLocalFile);
-    return url.isValid() && QDesktopServices::openUrl(url);
+    if (!IsAbsolutePath(target) && Scheme.match(text).hasMatch()) {
+        return QUrl(text, QUrl::TolerantMode);
+    }
+    QString path = FromWin1252(ToFileSystemPath(target));
+    if (!IsAbsolutePath(target) && !workingFolder.empty()) {
+        path = QDir(FromWin1252(ToFileSystemPath(workingFolder))).filePath(path);
+    }
+    return QUrl::fromLocalFile(QDir::cleanPath(path));
+}
+
+bool QtShellOpener::Open(const std::string& target, const std::string& workingFolder) {
+    const QUrl url = ShellTarget(target, workingFolder);
+    return url.isValid() && !url.isEmpty() && QDesktopServices::openUrl(url);
+}
+
+bool QtProgramStarter::Start(const std::string& path) {
+    return !path.empty() && QProcess::startDetached(FromWin1252(ToFileSystemPath(path)), {});
 }
 
 void SetTopmost(QWidget& window, bool on) {

@@ -2,10 +2,12 @@
 // Qt implementations of the GUI services.
 
 #include "engine/MessageSink.h"
+#include "mainwindow/rules/WindowPorts.h"
 #include "platform/qt/GuiServices.h"
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 class QWidget;
 
@@ -48,8 +50,18 @@ public:
 
 class QtShellOpener : public ShellOpener {
 public:
-    bool Open(const std::string& target) override;
+    bool Open(const std::string& target, const std::string& workingFolder) override;
 };
+
+// Starts a program, its stored path turned into the file system's form.
+class QtProgramStarter : public ProgramStarter {
+public:
+    bool Start(const std::string& path) override;
+};
+
+// Where the shell opener sends a target: an address as it stands, a file
+// name in the file system's form, a relative one inside `workingFolder`.
+QUrl ShellTarget(const std::string& target, const std::string& workingFolder);
 
 // Keeps a window above the others, or takes it out of that band.
 void SetTopmost(QWidget& window, bool on);

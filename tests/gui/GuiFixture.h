@@ -61,9 +61,21 @@ public:
 class FakeShell : public ShellOpener {
 public:
     std::vector<std::string> opened;
-    bool Open(const std::string& target) override {
+    std::vector<std::string> folders;
+    bool Open(const std::string& target, const std::string& workingFolder) override {
         opened.push_back(target);
+        folders.push_back(workingFolder);
         return true;
+    }
+};
+
+class FakeStarter : public ProgramStarter {
+public:
+    std::vector<std::string> started;
+    bool works = true;
+    bool Start(const std::string& path) override {
+        started.push_back(path);
+        return works;
     }
 };
 
@@ -93,17 +105,19 @@ protected:
     FakeClipboard clipboard;
     CountingBeeper beeper;
     FakeShell shell;
+    FakeStarter starter;
     FakeTray tray;
     FakeWindows windows;
     LoneChannel channel;
-    AppContext context{registry,
-                       conversion,
-                       catalogue,
-                       settings,
-                       texts,
-                       GuiServices{sink, dialogs, clipboard, beeper, shell, tray, windows, channel},
-                       OMBRIX_DATA_DIR,
-                       OMBRIX_DATA_DIR "/ombrixgo /tray"};
+    AppContext context{
+        registry,
+        conversion,
+        catalogue,
+        settings,
+        texts,
+        GuiServices{sink, dialogs, clipboard, beeper, shell, starter, tray, windows, channel},
+        OMBRIX_DATA_DIR,
+        OMBRIX_DATA_DIR "/ombrixgo /tray"};
     std::unique_ptr<Form1> form = std::make_unique<Form1>(context);
 
     // Lists conversions that load, as the catalogue file would give them.

@@ -190,7 +190,10 @@ public:
     bool precision = false, digit = false;
     int decimals = -1;
     std::map<MenuItem, bool> menu{{MenuItem::Intro, true}};
+    std::map<MenuItem, bool> menuEnabled;
     bool visible = false;
+    bool enabled = true;
+    int drawingsCleared = 0;
     std::vector<bool> topmostCalls;
 
     std::string Caption() const override { return caption; }
@@ -220,7 +223,7 @@ public:
         digitEnabled = d;
         combo2Enabled = c2;
     }
-    void SetDecimalsEnabled(bool enabled) override { combo2Enabled = enabled; }
+    void SetDecimalsEnabled(bool on) override { combo2Enabled = on; }
     bool PrecisionChecked() const override { return precision; }
     void SetPrecisionChecked(bool checked) override { precision = checked; }
     void SetDigitChecked(bool checked) override { digit = checked; }
@@ -231,15 +234,21 @@ public:
         return it != menu.end() && it->second;
     }
     void SetMenuChecked(MenuItem item, bool checked) override { menu[item] = checked; }
+    void SetMenuEnabled(MenuItem item, bool on) override { menuEnabled[item] = on; }
     void ShowWindow() override { visible = true; }
     void HideWindow() override { visible = false; }
+    bool WindowVisible() const override { return visible; }
+    bool WindowEnabled() const override { return enabled; }
+    void SetWindowEnabled(bool on) override { enabled = on; }
     void SetTopmost(bool on) override { topmostCalls.push_back(on); }
+    void ClearDrawing() override { ++drawingsCleared; }
 };
 
 class FakeWindows : public OtherWindows {
 public:
     int options = 0, intro = 0, wizard = 0, calculator = 0, wizardHidden = 0, calcHidden = 0;
     std::vector<std::int16_t> reloaded;
+    std::vector<bool> wizardTopmost, calculatorTopmost, wizardEnabled, calculatorEnabled;
     void ShowOptions() override { ++options; }
     void ShowIntro() override { ++intro; }
     void ShowWizard() override { ++wizard; }
@@ -247,17 +256,25 @@ public:
     void HideWizard() override { ++wizardHidden; }
     void HideCalculator() override { ++calcHidden; }
     void ReloadTexts(std::int16_t window) override { reloaded.push_back(window); }
+    void SetWizardTopmost(bool on) override { wizardTopmost.push_back(on); }
+    void SetCalculatorTopmost(bool on) override { calculatorTopmost.push_back(on); }
+    void EnableWizard(bool on) override { wizardEnabled.push_back(on); }
+    void EnableCalculator(bool on) override { calculatorEnabled.push_back(on); }
 };
 
+// The icon as a tray host keeps it; `shown` goes false when the host restarts.
 class FakeTray : public TrayIcon {
 public:
     bool available = true;
     bool shown = false;
+    int adds = 0;
     std::vector<std::string> tips;
+    bool Available() const override { return available; }
     bool Add(const std::string& tip) override {
         if (!available) {
             return false;
         }
+        ++adds;
         shown = true;
         tips.push_back(tip);
         return true;
@@ -267,6 +284,25 @@ public:
         return shown;
     }
     void Remove() override { shown = false; }
+};
+
+class FakeTrayHost : public TrayHost {
+public:
+    bool timer = false;
+    bool enabled = true;
+    bool show = true, hide = true, exit = true;
+    int popups = 0, mainCloses = 0, ends = 0;
+    void StartTimer() override { timer = true; }
+    void StopTimer() override { timer = false; }
+    bool Enabled() const override { return enabled; }
+    void SetItemsEnabled(bool s, bool h, bool e) override {
+        show = s;
+        hide = h;
+        exit = e;
+    }
+    void PopUpMenu() override { ++popups; }
+    void CloseMainWindow() override { ++mainCloses; }
+    void CloseAllAndEnd() override { ++ends; }
 };
 
 class RecordingSink : public MessageSink {

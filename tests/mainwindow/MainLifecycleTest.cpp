@@ -72,8 +72,9 @@ protected:
     FakeSettings settings{registry};
     FakeChannel channel;
     std::string programFolder = (root / "program").string();
-    MainLifecycle life{{registry, settings, catalogue, panel, flags, view, windows, tray, channel,
-                        programFolder, programFolder + "/ombrixgo /tray", dataFolder}};
+    FakeTrayHost trayHost;
+    MainLifecycle life{{registry, settings, catalogue, panel, flags, view, windows, tray, trayHost,
+                        channel, programFolder, programFolder + "/ombrixgo /tray", dataFolder}};
 
     LifecycleTest() {
         fs::create_directories(root / "program");
@@ -292,6 +293,35 @@ TEST_F(LifecycleTest, ActivationReloadsTextsAndRefreshes) {
     EXPECT_FALSE(flags.NeedsRefresh);
     EXPECT_EQ(view.items, std::vector<std::string>{"DEM"});
     EXPECT_EQ(view.caption, "Euro-DEM");
+}
+
+} // namespace
+} // namespace ombrix::testing
+
+namespace ombrix::testing {
+namespace {
+
+TEST_F(LifecycleTest, StoredTrayOnADesktopWithoutTrayKeepsTheProgramClosable) {
+    NotFirstRun();
+    registry.Set(Hive::CurrentUser, "Tray", "1");
+    tray.available = false;
+    EXPECT_EQ(life.Startup("/tray"), StartupOutcome::Shown);
+    EXPECT_FALSE(flags.TrayActive);
+    EXPECT_FALSE(view.MenuChecked(MenuItem::Tray));
+    EXPECT_FALSE(view.menuEnabled.at(MenuItem::Tray));
+    EXPECT_FALSE(trayHost.timer);
+    EXPECT_EQ(registry.Get("Tray"), "1");
+    EXPECT_EQ(life.CloseRequested(false), CloseDecision::Close);
+}
+
+TEST_F(LifecycleTest, StoredTrayStartsTheIconAndItsTimer) {
+    NotFirstRun();
+    registry.Set(Hive::CurrentUser, "Tray", "1");
+    life.Startup("");
+    EXPECT_TRUE(flags.TrayActive);
+    EXPECT_TRUE(tray.shown);
+    EXPECT_TRUE(trayHost.timer);
+    EXPECT_EQ(view.menuEnabled.count(MenuItem::Tray), 0u); // left as it was
 }
 
 } // namespace

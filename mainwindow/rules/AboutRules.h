@@ -1,0 +1,31 @@
+#pragma once
+// The about box without the window: the lines it builds from its captions,
+// and what opening and closing it does to the main program's windows.
+
+#include "mainwindow/rules/MainFlags.h"
+#include "mainwindow/rules/WindowPorts.h"
+
+#include <string>
+
+namespace ombrix {
+
+// The line the description label gets after its caption.
+inline constexpr std::string_view AboutDescriptionLine =
+    "Exact decimal conversions, from one value to a whole table.";
+
+struct AboutLines {
+    std::string caption;
+    std::string version;
+    std::string description;
+};
+
+// The captions as loaded (design or language texts) completed for showing:
+// the application title after the caption, the version after "Version".
+AboutLines CompleteAboutLines(const AboutLines& loaded, const std::string& appTitle);
+
+// Opened from the main window (not the editor), the box is modal for the
+// main program's windows until it closes.
+void AboutOpened(const MainFlags& flags, MainView& view, OtherWindows& windows);
+void AboutClosed(const MainFlags& flags, MainView& view, OtherWindows& windows);
+
+} // namespace ombrix

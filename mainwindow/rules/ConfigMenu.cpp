@@ -1,0 +1,61 @@
+#include "mainwindow/rules/ConfigMenu.h"
+
+namespace ombrix {
+
+namespace {
+// The start-at-login value's name under the Run key.
+constexpr std::string_view RunValueName = "Ombrix";
+} // namespace
+
+void ConfigMenu::Altop_Click() {
+    const bool on = !s_.view.MenuChecked(MenuItem::AlwaysOnTop);
+    s_.registry.RegWrite(Hive::CurrentUser, SettingsKey, "Ontop", on ? "1" : "0");
+    s_.view.SetTopmost(on);
+    if (s_.flags.WizardOpen) {
+        s_.windows.SetWizardTopmost(on);
+    }
+    if (s_.flags.CalculatorOpen) {
+        s_.windows.SetCalculatorTopmost(on);
+    }
+    s_.view.SetMenuChecked(MenuItem::AlwaysOnTop, on);
+    s_.flags.AlwaysOnTop = on;
+}
+
+void ConfigMenu::Indo_Click() {
+    const bool on = !s_.view.MenuChecked(MenuItem::Intro);
+    s_.flags.IntroEnabled = on;
+    s_.registry.RegWrite(Hive::CurrentUser, SettingsKey, "Intro", on ? "1" : "0");
+    s_.view.SetMenuChecked(MenuItem::Intro, on);
+}
+
+void ConfigMenu::startup_Click() {
+    if (s_.view.MenuChecked(MenuItem::Startup)) {
+        s_.registry.RegDelete(Hive::CurrentUser, RunKey, RunValueName);
+        s_.view.SetMenuChecked(MenuItem::Startup, false);
+        return;
+    }
+    s_.flags.TrayActive = true;
+    s_.registry.RegWrite(Hive::CurrentUser, RunKey, RunValueName, s_.runCommand);
+    s_.view.SetMenuChecked(MenuItem::Startup, true);
+}
+
+void EnableMainWindows(const MainFlags& flags, MainView& view, OtherWindows& windows, bool on) {
+    view.ClearDrawing();
+    if (flags.AlwaysOnTop) {
+        view.SetTopmost(on);
+        if (flags.WizardOpen) {
+            windows.SetWizardTopmost(on);
+        }
+        if (flags.CalculatorOpen) {
+            windows.SetCalculatorTopmost(on);
+        }
+    }
+    if (flags.WizardOpen) {
+        windows.EnableWizard(on);
+    }
+    if (flags.CalculatorOpen) {
+        windows.EnableCalculator(on);
+    }
+}
+
+} // namespace ombrix

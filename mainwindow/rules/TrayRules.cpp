@@ -1,0 +1,124 @@
+#include "mainwindow/rules/TrayRules.h"
+
+namespace ombrix {
+
+std::string TrayTip(const std::string& caption) {
+    return caption.substr(0, TrayTipLength);
+}
+
+bool TrayRules::EnterTrayMode(bool writeSetting) {
+    if (!s_.icon.Available()) {
+        return false;
+    }
+    s_.flags.TrayActive = true;
+    if (writeSetting) {
+        s_.registry.RegWrite(Hive::CurrentUser, SettingsKey, "Tray", "1");
+    }
+    s_.view.SetMenuChecked(MenuItem::Tray, true);
+    s_.icon.Add(TrayTip(s_.view.Caption()));
+    s_.host.StartTimer();
+    return true;
+}
+
+void TrayRules::LeaveTrayMode() {
+    s_.flags.TrayActive = false;
+    s_.registry.RegWrite(Hive::CurrentUser, SettingsKey, "Tray", "0");
+    s_.view.SetMenuChecked(MenuItem::Tray, false);
+    s_.host.StopTimer();
+    s_.icon.Remove();
+}
+
+void TrayRules::Mtray_Click() {
+    if (s_.view.MenuChecked(MenuItem::Tray)) {
+        LeaveTrayMode();
+    } else {
+        EnterTrayMode(true);
+    }
+}
+
+void TrayRules::DisableItemWithoutTray() {
+    if (!s_.icon.Available()) {
+        s_.view.SetMenuEnabled(MenuItem::Tray, false);
+    }
+}
+
+void TrayRules::Timer1_Timer() {
+    const std::string tip = TrayTip(s_.view.Caption());
+    // A restarted tray host has forgotten the icon: add it again.
+    if (!s_.icon.Modify(tip)) {
+        s_.icon.Add(tip);
+    }
+}
+
+void TrayRules::PointerEvent(TrayPointer message) {
+    s_.flags.StartupPhase = 1;
+    const bool enabled = s_.view.WindowEnabled();
+    const bool visible = s_.view.WindowVisible();
+    s_.host.SetItemsEnabled(enabled && !visible, enabled && visible, enabled);
+    if (s_.flags.OptionsOpen) {
+        return;
+    }
+    switch (message) {
+    case TrayPointer::LeftDoubleClick:
+        mnuShow_Click();
+        break;
+    case TrayPointer::RightButtonUp:
+        s_.host.PopUpMenu();
+        break;
+    case TrayPointer::Other:
+        break;
+    }
+}
+
+void TrayRules::mnuShow_Click() {
+    if (!s_.host.Enabled()) {
+        return;
+    }
+    s_.host.SetItemsEnabled(false, true, true);
+    s_.view.ShowWindow();
+    if (s_.flags.WizardOpen) {
+        s_.windows.ShowWizard();
+    }
+    if (s_.flags.CalculatorOpen) {
+        s_.windows.ShowCalculator();
+    }
+}
+
+void TrayRules::mnuHide_Click() {
+    if (!s_.host.Enabled()) {
+        return;
+    }
+    s_.view.HideWindow();
+    s_.host.SetItemsEnabled(true, false, true);
+    if (s_.flags.WizardOpen) {
+        s_.windows.HideWizard();
+    }
+    if (s_.flags.CalculatorOpen) {
+        s_.windows.HideCalculator();
+    }
+}
+
+void TrayRules::mnuExit_Click() {
+    if (!s_.host.Enabled()) {
+        return;
+    }
+    // With tray mode still on this only hides the main window.
+    s_.host.CloseMainWindow();
+    if (s_.flags.WizardOpen) {
+        s_.windows.HideWizard();
+    }
+    if (s_.flags.CalculatorOpen) {
+        s_.windows.HideCalculator();
+    }
+    Unload();
+    s_.host.CloseAllAndEnd();
+}
+
+void TrayRules::Unload() {
+    s_.flags.Hooked = false;
+    s_.icon.Remove();
+    s_.flags.TrayActive = false;
+    s_.host.StopTimer();
+}
+
+} // namespace ombrix

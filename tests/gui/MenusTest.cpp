@@ -1,0 +1,308 @@
+#include "GuiFixture.h"
+#include "mainwindow/Sysmsgbox.h"
+#include "mainwindow/frmAbout.h"
+#include "mainwindow/tray1.h"
+#include "platform/qt/QtServices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace ombrix::testing {
+namespace {
+
+class MenuForm : public GuiFixture {
+protected:
+    void SetUp() override {
+        registry.Set(Hive::CurrentUser, "first", "0");
+        registry.Set(Hive::CurrentUser, "Switch", "0");
+        Catalogue({{"ATS", false}, {"DEM", false}});
+        ASSERT_EQ(form->Start(""), StartupOutcome::Shown);
+    }
+    void TearDown() override {
+        if (frmAbout* about = form->AboutBox()) {
+            about->reject();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // A click in a field, as the pointer makes it.
+    void ClickIn(QLineEdit* field) {
+        QTest::mouseRelease(field, Qt::LeftButton, {}, field->rect().center());
+    }
+};
+
+TEST_F(MenuForm, PasteReplacesTheWholeFieldWhateverIsSelected) {
+    form->Option2->setChecked(true);
+    form->Text2->setText("12345");
+    form->Text2->setSelection(1, 2);
+    clipboard.text = "9,5";
+    form->epaste->trigger();
+    EXPECT_EQ(form->Text2->text(), "9,5");
+    clipboard.text.clear();
+    form->epaste->trigger();
+    EXPECT_EQ(form->Text2->text(), "");
+    EXPECT_EQ(form->Text1->text(), "");
+}
+
+TEST_F(MenuForm, CopyCutAndDeleteWorkOnTheSelectionOfTheActiveField) {
+    form->Option1->setChecked(true);
+    form->Text1->setText("abcdef");
+    clipboard.text = "old";
+    form->ecopy->trigger(); // nothing selected: nothing happens
+    EXPECT_EQ(clipboard.text, "old");
+    form->Text1->setSelection(1, 2);
+    form->ecut->trigger();
+    EXPECT_EQ(clipboard.text, "bc");
+    EXPECT_EQ(form->Text1->text(), "adef");
+    EXPECT_EQ(form->Text1->cursorPosition(), 1);
+    form->Text1->setSelection(3, -2); // selected backwards
+    form->Delete->trigger();
+    EXPECT_EQ(form->Text1->text(), "af");
+    EXPECT_EQ(form->Text1->cursorPosition(), 1);
+    form->eselect->trigger();
+    EXPECT_EQ(form->Text1->selectedText(), "af");
+}
+
+TEST_F(MenuForm, DeleteAllFollowsTheFieldsText) {
+    EXPECT_FALSE(form->delall->isEnabled());
+    form->Text2->setText("4");
+    EXPECT_TRUE(form->delall->isEnabled());
+    form->Text1->setText("7");
+    form->delall->trigger();
+    EXPECT_EQ(form->Text1->text(), "");
+    EXPECT_EQ(form->Text2->text(), "");
+    EXPECT_FALSE(form->delall->isEnabled());
+}
+
+TEST_F(MenuForm, EditItemsFollowTheLastClickInAField) {
+    form->Text1->setText("123");
+    clipboard.text.clear();
+    ClickIn(form->Text1);
+    EXPECT_FALSE(form->epaste->isEnabled());
+    EXPECT_FALSE(form->ecopy->isEnabled());
+    EXPECT_FALSE(form->ecut->isEnabled());
+    EXPECT_FALSE(form->Delete->isEnabled());
+
+    form->Text1->selectAll(); // chosen without the pointer: the items stay as they were
+    EXPECT_FALSE(form->ecopy->isEnabled());
+    clipboard.text = "5";
+    ClickIn(form->Text1);
+    EXPECT_TRUE(form->epaste->isEnabled());
+    EXPECT_TRUE(form->ecopy->isEnabled());
+    EXPECT_TRUE(form->ecut->isEnabled());
+    EXPECT_TRUE(form->Delete->isEnabled());
+}
+
+TEST_F(MenuForm, EditKeysInAFieldGoToTheMenu) {
+    form->Option1->setChecked(true);
+    form->Text1->setText("123");
+    form->Text1->setSelection(0, 1);
+    clipboard.text = "x";
+    ClickIn(form->Text2); // nothing selected there: copy, cut and Delete off
+    QKeyEvent copyKey(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
+    copyKey.ignore();
+    QCoreApplication::sendEvent(form->Text1, &copyKey);
+    EXPECT_FALSE(copyKey.isAccepted()); // left to the window's shortcuts
+    QTest::keyClick(form->Text1, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(form->Text1, Qt::Key_Delete);
+    EXPECT_EQ(clipboard.text, "x");
+    EXPECT_EQ(form->Text1->text(), "123");
+    QTest::keyClick(form->Text1, Qt::Key_4); // other keys still type
+    EXPECT_EQ(form->Text1->text(), "423");
+
+    form->Text1->setSelection(0, 2);
+    ClickIn(form->Text1);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->Text1->setFocus();
+    QTest::keyClick(form->Text1, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(clipboard.text, "42");
+    EXPECT_EQ(form->Text1->text(), "3");
+}
+
+TEST_F(MenuForm, AlwaysOnTopIsStoredAndApplied) {
+    context.flags.WizardOpen = true;
+    form->Altop->trigger();
+    EXPECT_TRUE(form->Altop->isChecked());
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(registry.Get("Ontop"), "1");
+    EXPECT_EQ(windows.wizardTopmost, std::vector<bool>{true});
+    form->Altop->trigger();
+    EXPECT_FALSE(form->Altop->isChecked());
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(registry.Get("Ontop"), "0");
+}
+
+TEST_F(MenuForm, StartupOnThenCloseHidesAndASecondStartShowsAgain) {
+    form->startup->trigger();
+    EXPECT_TRUE(form->startup->isChecked());
+    EXPECT_EQ(registry.Get("Ombrix", RunKey), OMBRIX_DATA_DIR "/ombrixgo /tray");
+    form->Exit->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(tray.shown);
+    form->ReceiveCommandLine("");
+    EXPECT_TRUE(form->isVisible());
+    form->startup->trigger();
+    EXPECT_FALSE(form->startup->isChecked());
+    EXPECT_EQ(registry.Get("Ombrix", RunKey), "");
+}
+
+TEST_F(MenuForm, TrayItemRunsTheIconsTimerAndOffLetsCloseEndTheProgram) {
+    form->Mtray->trigger();
+    EXPECT_TRUE(form->Mtray->isChecked());
+    EXPECT_TRUE(tray.shown);
+    EXPECT_TRUE(form->TrayWindow().Timer1->isActive());
+    EXPECT_EQ(form->TrayWindow().Timer1->interval(), 300);
+    form->Mtray->trigger();
+    EXPECT_FALSE(tray.shown);
+    EXPECT_FALSE(form->TrayWindow().Timer1->isActive());
+    form->Exit->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(context.flags.Hooked); // closed for real, not hidden
+}
+
+TEST_F(GuiFixture, WithoutANotificationAreaTheTrayItemIsDisabled) {
+    registry.Set(Hive::CurrentUser, "first", "0");
+    registry.Set(Hive::CurrentUser, "Tray", "1");
+    Catalogue({{"ATS", false}});
+    tray.available = false;
+    ASSERT_EQ(form->Start("/tray"), StartupOutcome::Shown);
+    EXPECT_FALSE(form->Mtray->isEnabled());
+    EXPECT_FALSE(form->Mtray->isChecked());
+    EXPECT_FALSE(context.flags.TrayActive);
+    EXPECT_EQ(registry.Get("Tray"), "1");
+}
+
+TEST_F(MenuForm, TrayMenuShowsTheHiddenWindowAndSetsItsItems) {
+    form->Mtray->trigger();
+    form->Exit->trigger();
+    ASSERT_FALSE(form->isVisible());
+    tray1& window = form->TrayWindow();
+    window.PointerEvent(TrayPointer::LeftDoubleClick);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(window.mnuShow->isEnabled());
+    EXPECT_TRUE(window.mnuHide->isEnabled());
+    window.mnuHide->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(window.mnuShow->isEnabled());
+    EXPECT_FALSE(window.mnuHide->isEnabled());
+    EXPECT_EQ(window.mnuMain->actions().size(), 4);
+}
+
+TEST_F(MenuForm, TrayExitEndsTheRunAlthoughTheMainWindowOnlyHides) {
+    form->Mtray->trigger();
+    ASSERT_TRUE(context.flags.TrayActive);
+    QTimer::singleShot(0, [this] { form->TrayWindow().mnuExit->trigger(); });
+    QTimer::singleShot(3000, [] { QApplication::exit(1); }); // the run did not end
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(tray.shown);
+    EXPECT_FALSE(context.flags.TrayActive);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MenuForm, HelpAndLinkItemsHandTheirTargetsToTheShell) {
+    context.links = {"mailto:bugs@example.org?subject=Bug", "https://www.example.org/",
+                     "https://help.example.org/start?x=1", "https://www.example.org/donate"};
+    form->Help2->trigger();
+    form->help1->trigger();
+    form->urllaunch->trigger();
+    form->Donate->trigger();
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{"https://help.example.org/start?x=1",
+                                                      "mailto:bugs@example.org?subject=Bug 1.8.0",
+                                                      "https://www.example.org/",
+                                                      "https://www.example.org/donate"}));
+    EXPECT_EQ(shell.folders[0], OMBRIX_DATA_DIR);
+}
+
+TEST_F(MenuForm, ToolItemsOpenTheirWindows) {
+    form->Wizard->trigger();
+    form->cal->trigger();
+    form->Opties->trigger();
+    EXPECT_EQ(windows.wizard, 1);
+    EXPECT_EQ(windows.calculator, 1);
+    EXPECT_EQ(windows.options, 1);
+}
+
+TEST_F(MenuForm, AboutBoxDisablesTheMainWindowUntilItCloses) {
+    context.flags.AlwaysOnTop = true;
+    context.flags.CalculatorOpen = true;
+    form->About->trigger();
+    frmAbout* about = form->AboutBox();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(form->isEnabled());
+    EXPECT_EQ(windows.calculatorEnabled, std::vector<bool>{false});
+    EXPECT_EQ(about->windowTitle(), "About MyApp Quavomat");
+    EXPECT_EQ(about->lblVersion->text(), "Version 1.8.0 ");
+    EXPECT_EQ(about->Image1->pixmap().size(), QSize(359, 239));
+
+    // The icon's menu offers nothing while the box must be closed first.
+    tray1& trayWindow = form->TrayWindow();
+    trayWindow.PointerEvent(TrayPointer::Other);
+    EXPECT_FALSE(trayWindow.mnuShow->isEnabled());
+    EXPECT_FALSE(trayWindow.mnuHide->isEnabled());
+    EXPECT_FALSE(trayWindow.mnuExit->isEnabled());
+    trayWindow.Rules().mnuHide_Click();
+    EXPECT_TRUE(form->isVisible());
+
+    QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "System Information Is Unavailable At This Time");
+
+    QTest::keyClick(about, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->AboutBox(), nullptr);
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(windows.calculatorEnabled, (std::vector<bool>{false, true}));
+}
+
+TEST_F(MenuForm, AboutBoxFromTheEditorLeavesTheMainWindowEnabled) {
+    context.flags.AboutFromEditor = 3;
+    form->About->trigger();
+    ASSERT_NE(form->AboutBox(), nullptr);
+    EXPECT_TRUE(form->isEnabled());
+    QTest::mouseClick(form->AboutBox()->cmdOK, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->AboutBox(), nullptr);
+}
+
+TEST_F(MenuForm, MessageBoxShowsOneLineUnderTheMainCaption) {
+    Sysmsgbox box(*form);
+    EXPECT_TRUE(box.Form("Saved."));
+    EXPECT_EQ(box.windowTitle(), form->windowTitle());
+    EXPECT_EQ(box.Label1->text(), "Saved.");
+    EXPECT_TRUE(box.Form("Saved again."));
+    EXPECT_EQ(box.Label1->text(), "Saved again.");
+    QTest::mouseClick(box.Command1, Qt::LeftButton);
+    EXPECT_FALSE(box.isVisible());
+}
+
+TEST(ShellTarget, AddressesStayFilesBecomeLocal) {
+    struct Case {
+        std::string target, folder;
+        QString url;
+    };
+    const Case cases[] = {
+        {"https://www.example.org/a?b=1", "/prog", "https://www.example.org/a?b=1"},
+        {"mailto:bugs@example.org?subject=Bug 1.8.0", "",
+         "mailto:bugs@example.org?subject=Bug%201.8.0"},
+        {"/prog\\start.htm", "/other", "file:///prog/start.htm"},
+        {"help\\index.html", "/prog", "file:///prog/help/index.html"},
+        {"/prog/help.chm::/start.htm", "", "file:///prog/help.chm::/start.htm"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform::ShellTarget(c.target, c.folder).toString(QUrl::FullyEncoded), c.url)
+            << c.target;
+    }
+    EXPECT_TRUE(platform::ShellTarget("", "/prog").isEmpty());
+}
+
+} // namespace
+} // namespace ombrix::testing

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The tray icon on a real (virtual) X display with a notification area: a
+# first start is in tray mode, so closing the main window hides it; a double
+# click on the icon shows it again, and Exit in the icon's menu ends the
+# program with status 0.
+#   tray_menu.sh PROGRAM
+# Exit status 77 (skipped) when the virtual display, the tray host or the
+# pointer tool is missing.
+set -euo pipefail
+program=$1
+for tool in xvfb-run trayer xwininfo xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "skipped: $tool is not installed"
+        exit 77
+    fi
+done
+
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+mkdir -p "$home/run" && chmod 700 "$home/run"
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_CONFIG_DIRS=$home/etc \
+    XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run PROGRAM=$program
+unset QT_QPA_PLATFORM
+
+cat >"$home/run.sh" <<'RUN'
+set -u
+# The map state of the converter's main window: its widest window.
+state() {
+    local best="" width=100 id w
+    for id in $(xwininfo -root -tree | awk '/"ombrixgo"/ {print $1}'); do
+        w=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
+        if [ "$w" -gt "$width" ]; then width=$w; best=$id; fi
+    done
+    [ -n "$best" ] && xwininfo -id "$best" | awk '/Map State:/ {print $3}' || echo none
+}
+# The tray host is 24 pixels high at the top right; the icon is its last slot.
+trayer --edge top --align right --widthtype pixel --width 100 --height 24 &
+tray=$!
+sleep 1
+"$PROGRAM" &
+program=$!
+sleep 2.5
+shown=$(state)
+# "Exit" of the File menu: in tray mode it only hides the window.
+geometry=$(xwininfo -root -tree | awk '/"ombrixgo"/ && /344x/ {print $NF}' | head -1)
+x=$(echo "$geometry" | sed -E 's/^\+([0-9]+)\+.*/\1/')
+y=$(echo "$geometry" | sed -E 's/^\+[0-9]+\+([0-9]+)/\1/')
+xdotool mousemove $((x + 20)) $((y + 8)) click 1
+sleep 0.5
+xdotool mousemove $((x + 45)) $((y + 51)) click 1
+sleep 1
+hidden=$(state)
+icon_x=$(($(xdotool getdisplaygeometry | cut -d' ' -f1) - 12))
+xdotool mousemove "$icon_x" 12 click --repeat 2 --delay 60 1
+sleep 1
+again=$(state)
+xdotool mousemove "$icon_x" 12 click 3
+sleep 0.8
+# The menu opens below the pointer; Exit is its last item.
+xdotool mousemove $((icon_x - 100)) 68 click 1
+status=timeout
+for _ in $(seq 30); do
+    if ! kill -0 "$program" 2>/dev/null; then
+        wait "$program"
+        status=$?
+        break
+    fi
+    sleep 0.1
+done
+kill "$tray" 2>/dev/null
+[ "$status" = timeout ] && kill "$program" 2>/dev/null
+echo "shown=$shown hidden=$hidden again=$again exit=$status"
+[ "$shown" = IsViewable ] && [ "$hidden" = IsUnMapped ] && [ "$again" = IsViewable ] &&
+    [ "$status" = 0 ]
+RUN
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/run.sh"
