@@ -163,6 +163,8 @@ private:
     void FieldClicked(QLineEdit* field);
     void About_Click();
     // Lets the menu's shortcuts act on a field instead of the field's own keys.
+    // Del stays the field's own: with a selection it does what the Delete item
+    // does, and without one it must still delete the next character.
     static bool IsEditShortcut(const QKeyEvent* key);
     bool ListKey(QComboBox* list, QKeyEvent* key, bool dropDown);
     bool FieldKeyEvent(int field, QKeyEvent* key);

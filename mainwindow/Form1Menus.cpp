@@ -137,8 +137,7 @@ bool Form1::IsEditShortcut(const QKeyEvent* key) {
     const QKeySequence pressed(key->keyCombination());
     for (const QKeySequence& item :
          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_C),
-          QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::Key_Delete),
-          QKeySequence(Qt::CTRL | Qt::Key_A)}) {
+          QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::CTRL | Qt::Key_A)}) {
         if (pressed == item) {
             return true;
         }

@@ -110,7 +110,6 @@ TEST_F(MenuForm, EditKeysInAFieldGoToTheMenu) {
     QCoreApplication::sendEvent(form->Text1, &copyKey);
     EXPECT_FALSE(copyKey.isAccepted()); // left to the window's shortcuts
     QTest::keyClick(form->Text1, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(form->Text1, Qt::Key_Delete);
     EXPECT_EQ(clipboard.text, "x");
     EXPECT_EQ(form->Text1->text(), "123");
     QTest::keyClick(form->Text1, Qt::Key_4); // other keys still type
@@ -124,6 +123,13 @@ TEST_F(MenuForm, EditKeysInAFieldGoToTheMenu) {
     QTest::keyClick(form->Text1, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(clipboard.text, "42");
     EXPECT_EQ(form->Text1->text(), "3");
+
+    // Del stays the field's own key: it deletes the next character when
+    // nothing is selected, as in any text field.
+    form->Text1->setText("123");
+    form->Text1->setCursorPosition(1);
+    QTest::keyClick(form->Text1, Qt::Key_Delete);
+    EXPECT_EQ(form->Text1->text(), "13");
 }
 
 TEST_F(MenuForm, AlwaysOnTopIsStoredAndApplied) {
