@@ -256,6 +256,18 @@ DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSepa
     // Enough digits to round correctly; later ones only decide a tie.
     constexpr int keptDigitsLimit = 40;
     NarrowWide magnitude;
+    // Digits gather in a word and reach the wide magnitude nine at a time.
+    std::uint32_t pending = 0;
+    int pendingDigits = 0;
+    auto take = [&](int digit) {
+        pending = pending * 10 + std::uint32_t(digit);
+        if (++pendingDigits == 9) {
+            magnitude.mulSmall(wide_detail::pow10Small[9]);
+            magnitude.addSmall(pending);
+            pending = 0;
+            pendingDigits = 0;
+        }
+    };
     int keptDigits = 0;
     int integerDigits = 0; // significant digits of the integer part
     int scale = 0;
@@ -273,13 +285,11 @@ DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSepa
                     ++integerDigits;
                 if (integerDigits > 29)
                     return {Decimal(), DecimalStatus::Overflow};
-                magnitude.mulSmall(10);
-                magnitude.addSmall(std::uint32_t(digit));
+                take(digit);
                 if (integerDigits > 0)
                     ++keptDigits;
             } else if (keptDigits < keptDigitsLimit && scale < 2 * keptDigitsLimit) {
-                magnitude.mulSmall(10);
-                magnitude.addSmall(std::uint32_t(digit));
+                take(digit);
                 ++scale;
                 if (keptDigits > 0 || digit != 0)
                     ++keptDigits;
@@ -299,6 +309,10 @@ DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSepa
     }
     if (!anyDigit)
         return notANumber;
+    if (pendingDigits > 0) {
+        magnitude.mulSmall(wide_detail::pow10Small[pendingDigits]);
+        magnitude.addSmall(pending);
+    }
     return DecimalBuilder::make(magnitude, scale, negative, sticky);
 }
 
