@@ -3,6 +3,7 @@
 #include "engine/WideUInt.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <tuple>
@@ -68,13 +69,7 @@ template <typename Wide> void roundDivPow10(Wide& value, int count, bool sticky)
 template <typename Wide> int bitLength(const Wide& value) {
     if (value.isZero())
         return 0;
-    std::uint32_t top = value.limb(value.size() - 1);
-    int bits = 0;
-    while (top != 0) {
-        top >>= 1;
-        ++bits;
-    }
-    return (value.size() - 1) * 32 + bits;
+    return value.size() * 32 - std::countl_zero(value.limb(value.size() - 1));
 }
 
 } // namespace

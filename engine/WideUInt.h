@@ -4,6 +4,7 @@
 // portable to compilers without a 128-bit type.
 
 #include <array>
+#include <bit>
 #include <cassert>
 #include <cstdint>
 
@@ -60,14 +61,7 @@ inline constexpr std::uint32_t pow10Small[10] = {1,      10,      100,      1000
                                                  100000, 1000000, 10000000, 100000000, 1000000000};
 
 inline int leadingZeros(std::uint32_t x) {
-    int n = 0;
-    if (x == 0)
-        return 32;
-    while ((x & 0x80000000u) == 0) {
-        x <<= 1;
-        ++n;
-    }
-    return n;
+    return std::countl_zero(x);
 }
 } // namespace wide_detail
 
