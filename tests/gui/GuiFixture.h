@@ -58,27 +58,6 @@ public:
     void Beep() override { ++beeps; }
 };
 
-class FakeShell : public ShellOpener {
-public:
-    std::vector<std::string> opened;
-    std::vector<std::string> folders;
-    bool Open(const std::string& target, const std::string& workingFolder) override {
-        opened.push_back(target);
-        folders.push_back(workingFolder);
-        return true;
-    }
-};
-
-class FakeStarter : public ProgramStarter {
-public:
-    std::vector<std::string> started;
-    bool works = true;
-    bool Start(const std::string& path) override {
-        started.push_back(path);
-        return works;
-    }
-};
-
 // An earlier start's options apply; the language file has nothing to change.
 class NoSettings : public SettingsOps {
 public:

@@ -1,10 +1,12 @@
 #pragma once
 // Scripted stand-ins for the services the main window's rules drive.
 
+#include "TestDoubles.h"
 #include "engine/MessageSink.h"
 #include "mainwindow/rules/CataloguePort.h"
 #include "mainwindow/rules/ConversionPort.h"
 #include "mainwindow/rules/WindowPorts.h"
+#include "platform/qt/GuiServices.h"
 #include "settings/Registry.h"
 
 #include <map>
@@ -305,12 +307,25 @@ public:
     void CloseAllAndEnd() override { ++ends; }
 };
 
-class RecordingSink : public MessageSink {
+// Records what the shell was asked to open, and from which folder.
+class FakeShell : public ShellOpener {
 public:
-    std::vector<Message> messages;
-    MessageAnswer Show(const Message& message) override {
-        messages.push_back(message);
-        return MessageAnswer::Ok;
+    std::vector<std::string> opened;
+    std::vector<std::string> folders;
+    bool Open(const std::string& target, const std::string& workingFolder) override {
+        opened.push_back(target);
+        folders.push_back(workingFolder);
+        return true;
+    }
+};
+
+class FakeStarter : public ProgramStarter {
+public:
+    std::vector<std::string> started;
+    bool works = true;
+    bool Start(const std::string& path) override {
+        started.push_back(path);
+        return works;
     }
 };
 

@@ -12,25 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class RecordingShell : public ShellOpener {
-public:
-    std::vector<std::pair<std::string, std::string>> opened; // target, working folder
-    bool Open(const std::string& target, const std::string& workingFolder) override {
-        opened.emplace_back(target, workingFolder);
-        return true;
-    }
-};
-
-class RecordingStarter : public ProgramStarter {
-public:
-    std::vector<std::string> started;
-    bool works = true;
-    bool Start(const std::string& path) override {
-        started.push_back(path);
-        return works;
-    }
-};
-
 class TempFolder : public ::testing::Test {
 protected:
     fs::path root = fs::temp_directory_path() /
@@ -72,11 +53,11 @@ TEST_F(ShowHelpTest, CompiledHelpTopicsWebAddressesAndDocuments) {
         if (c.helpFileExists) {
             Touch("help.chm");
         }
-        RecordingShell shell;
+        FakeShell shell;
         ShowHelp(c.target, folder, shell);
         ASSERT_EQ(shell.opened.size(), 1u);
-        EXPECT_EQ(shell.opened[0].first, c.opened);
-        EXPECT_EQ(shell.opened[0].second, folder);
+        EXPECT_EQ(shell.opened[0], c.opened);
+        EXPECT_EQ(shell.folders[0], folder);
     }
 }
 
@@ -118,7 +99,7 @@ TEST_F(SysInfoTest, StartsTheStoredProgramOrSaysItIsUnavailable) {
         if (!c.msinfoFolder.empty()) {
             registry.Set(Hive::LocalMachine, "MSINFO", c.msinfoFolder, FolderKey);
         }
-        RecordingStarter starter;
+        FakeStarter starter;
         starter.works = c.starts;
         RecordingSink sink;
         StartSysInfo(registry, starter, sink);
