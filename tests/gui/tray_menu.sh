@@ -7,32 +7,13 @@
 # Exit status 77 (skipped) when the virtual display, the tray host or the
 # pointer tool is missing.
 set -euo pipefail
-program=$1
-for tool in xvfb-run trayer xwininfo xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed"
-        exit 77
-    fi
-done
-
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-mkdir -p "$home/run" && chmod 700 "$home/run"
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_CONFIG_DIRS=$home/etc \
-    XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run PROGRAM=$program
-unset QT_QPA_PLATFORM
+. "$(dirname "$0")/virtual_desktop.sh"
+require_tools xvfb-run trayer xwininfo xdotool
+private_home "$1"
 
 cat >"$home/run.sh" <<'RUN'
 set -u
-# The map state of the converter's main window: its widest window.
-state() {
-    local best="" width=100 id w
-    for id in $(xwininfo -root -tree | awk '/"ombrixgo"/ {print $1}'); do
-        w=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
-        if [ "$w" -gt "$width" ]; then width=$w; best=$id; fi
-    done
-    [ -n "$best" ] && xwininfo -id "$best" | awk '/Map State:/ {print $3}' || echo none
-}
+. "$HOME/state.sh"
 # The tray host is 24 pixels high at the top right; the icon is its last slot.
 trayer --edge top --align right --widthtype pixel --width 100 --height 24 &
 tray=$!
@@ -40,7 +21,7 @@ sleep 1
 "$PROGRAM" &
 program=$!
 sleep 2.5
-shown=$(state)
+shown=$(window_state)
 # "Exit" of the File menu: in tray mode it only hides the window.
 geometry=$(xwininfo -root -tree | awk '/"ombrixgo"/ && /344x/ {print $NF}' | head -1)
 x=$(echo "$geometry" | sed -E 's/^\+([0-9]+)\+.*/\1/')
@@ -49,11 +30,11 @@ xdotool mousemove $((x + 20)) $((y + 8)) click 1
 sleep 0.5
 xdotool mousemove $((x + 45)) $((y + 51)) click 1
 sleep 1
-hidden=$(state)
+hidden=$(window_state)
 icon_x=$(($(xdotool getdisplaygeometry | cut -d' ' -f1) - 12))
 xdotool mousemove "$icon_x" 12 click --repeat 2 --delay 60 1
 sleep 1
-again=$(state)
+again=$(window_state)
 xdotool mousemove "$icon_x" 12 click 3
 sleep 0.8
 # The menu opens below the pointer; Exit is its last item.

@@ -1,0 +1,37 @@
+# Shared by the tests that run the converter on a virtual X display with a
+# notification area; sourced, not run.
+#   require_tools TOOL...  ends the test as skipped (77) when a tool is missing
+#   private_home PROGRAM   a temporary HOME and XDG folders, gone at exit, and
+#                          $HOME/state.sh, whose window_state prints the map
+#                          state of the converter's main window
+
+require_tools() {
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "skipped: $tool is not installed"
+            exit 77
+        fi
+    done
+}
+
+private_home() {
+    home=$(mktemp -d)
+    trap 'rm -rf "$home"' EXIT
+    mkdir -p "$home/run" && chmod 700 "$home/run"
+    export HOME=$home XDG_CONFIG_HOME=$home/config XDG_CONFIG_DIRS=$home/etc \
+        XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run PROGRAM=$1
+    unset QT_QPA_PLATFORM
+    # The main window is the converter's widest window, wider than the tray
+    # icon; "none" while it was never created.
+    cat >"$home/state.sh" <<'STATE'
+window_state() {
+    local best="" width=100 id w
+    for id in $(xwininfo -root -tree | awk '/"ombrixgo"/ {print $1}'); do
+        w=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
+        if [ "$w" -gt "$width" ]; then width=$w; best=$id; fi
+    done
+    [ -n "$best" ] && xwininfo -id "$best" | awk '/Map State:/ {print $3}' || echo none
+}
+STATE
+}
