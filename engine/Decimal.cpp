@@ -19,18 +19,19 @@ void splitRemainder(std::uint32_t remainder, std::uint32_t& digit, bool& sticky)
     sticky |= remainder % Below != 0;
 }
 
-// Divides by 10^count, rounding half-to-even; `sticky` says that non-zero digits
-// were already dropped below the value, which breaks a tie upwards. The last
-// chunk's remainder holds both the rounding digit and the digits below it.
-template <typename Wide> void roundDivPow10(Wide& value, int count, bool sticky) {
+// Divides by 10^count, truncating. `digit` receives the highest digit dropped
+// and `sticky` is raised when any digit below it is not zero. The last chunk's
+// remainder holds both.
+template <typename Wide>
+void truncDivPow10(Wide& value, int count, std::uint32_t& digit, bool& sticky) {
+    digit = 0;
     while (count > 9 && !value.isZero()) {
         sticky |= value.divPow10(9) != 0;
         count -= 9;
     }
     if (value.isZero())
         return;
-    std::uint32_t remainder = value.divPow10(count);
-    std::uint32_t digit = 0;
+    const std::uint32_t remainder = value.divPow10(count);
     switch (count) { // constant divisors compile to multiplications
     case 1:
         splitRemainder<1u>(remainder, digit, sticky);
@@ -62,6 +63,11 @@ template <typename Wide> void roundDivPow10(Wide& value, int count, bool sticky)
     default:
         break;
     }
+}
+
+// Half-to-even: `sticky` says that non-zero digits lie below the dropped
+// digit, which breaks a tie upwards.
+template <typename Wide> void roundHalfEven(Wide& value, std::uint32_t digit, bool sticky) {
     if (digit > 5 || (digit == 5 && (sticky || value.isOdd())))
         value.addSmall(1);
 }
@@ -85,14 +91,26 @@ public:
             int excessBits = bitLength(magnitude) - 96;
             drop = std::max(drop, excessBits * 30103 / 100000);
         }
-        for (;; ++drop) {
+        for (;;) {
             if (drop > scale)
                 return {Decimal(), DecimalStatus::Overflow};
+            // Truncate first and round once, so no digit is rounded twice.
             Wide reduced = magnitude;
+            std::uint32_t digit = 0;
+            bool lost = sticky;
             if (drop > 0)
-                roundDivPow10(reduced, drop, sticky);
+                truncDivPow10(reduced, drop, digit, lost);
+            while (!reduced.fits96()) {
+                if (++drop > scale)
+                    return {Decimal(), DecimalStatus::Overflow};
+                lost |= digit != 0;
+                digit = reduced.divPow10(1);
+            }
+            roundHalfEven(reduced, digit, lost);
             if (reduced.fits96())
                 return {build(reduced, scale - drop, negative), DecimalStatus::Ok};
+            // Rounding up carried past 96 bits: round the exact value once more.
+            ++drop;
         }
     }
 

@@ -63,6 +63,38 @@ inline constexpr std::uint32_t pow10Small[10] = {1,      10,      100,      1000
 inline int leadingZeros(std::uint32_t x) {
     return std::countl_zero(x);
 }
+
+// Divides a two-limb number by a one-limb divisor with its top bit set through
+// a reciprocal computed once (Moller and Granlund, "Improved division by
+// invariant integers"): the long-division loops then multiply instead of
+// running the processor's slow 64-bit division once per limb.
+class Reciprocal {
+public:
+    explicit Reciprocal(std::uint32_t normalizedDivisor)
+        : d_(normalizedDivisor),
+          v_(std::uint32_t(~std::uint64_t(0) / normalizedDivisor - (std::uint64_t(1) << 32))) {}
+
+    // (hi * 2^32 + lo) / d for hi < d; the remainder goes to `remainder`.
+    std::uint32_t Divide(std::uint32_t hi, std::uint32_t lo, std::uint32_t& remainder) const {
+        const std::uint64_t q = std::uint64_t(v_) * hi + ((std::uint64_t(hi) << 32) | lo);
+        std::uint32_t q1 = std::uint32_t(q >> 32) + 1;
+        std::uint32_t r = lo - q1 * d_;
+        if (r > std::uint32_t(q)) {
+            --q1;
+            r += d_;
+        }
+        if (r >= d_) {
+            ++q1;
+            r -= d_;
+        }
+        remainder = r;
+        return q1;
+    }
+
+private:
+    std::uint32_t d_;
+    std::uint32_t v_;
+};
 } // namespace wide_detail
 
 template <int N>
@@ -109,14 +141,21 @@ template <int N> void WideUIntN<N>::addSmall(std::uint32_t value) {
 }
 
 template <int N> std::uint32_t WideUIntN<N>::divSmall(std::uint32_t divisor) {
-    std::uint64_t rem = 0;
+    if (size_ == 0)
+        return 0;
+    // Dividend and divisor shifted alike give the same quotient; the divisor
+    // then has its top bit set, as the reciprocal needs.
+    const int shift = wide_detail::leadingZeros(divisor);
+    const wide_detail::Reciprocal reciprocal(divisor << shift);
+    std::uint32_t rem = shift != 0 ? limbs_[size_ - 1] >> (32 - shift) : 0;
     for (int i = size_ - 1; i >= 0; --i) {
-        std::uint64_t cur = (rem << 32) | limbs_[i];
-        limbs_[i] = std::uint32_t(cur / divisor);
-        rem = cur % divisor;
+        std::uint32_t low = limbs_[i] << shift;
+        if (shift != 0 && i > 0)
+            low |= limbs_[i - 1] >> (32 - shift);
+        limbs_[i] = reciprocal.Divide(rem, low, rem);
     }
     trim();
-    return std::uint32_t(rem);
+    return rem >> shift;
 }
 
 template <int N> template <std::uint32_t Divisor> std::uint32_t WideUIntN<N>::divConstant() {
@@ -254,10 +293,20 @@ void WideUIntN<N>::divMod(const WideUIntN& numerator, const WideUIntN& divisor, 
     u[0] = numerator.limbs_[0] << shift;
 
     const std::uint64_t base = std::uint64_t(1) << 32;
+    const wide_detail::Reciprocal reciprocal(v[n - 1]);
     for (int j = m; j >= 0; --j) {
-        std::uint64_t top = (std::uint64_t(u[j + n]) << 32) | u[j + n - 1];
-        std::uint64_t qhat = top / v[n - 1];
-        std::uint64_t rhat = top % v[n - 1];
+        std::uint64_t qhat = 0;
+        std::uint64_t rhat = 0;
+        if (u[j + n] < v[n - 1]) {
+            std::uint32_t r = 0;
+            qhat = reciprocal.Divide(u[j + n], u[j + n - 1], r);
+            rhat = r;
+        } else {
+            // The estimate reaches the base: rare, left to the plain division.
+            const std::uint64_t top = (std::uint64_t(u[j + n]) << 32) | u[j + n - 1];
+            qhat = top / v[n - 1];
+            rhat = top % v[n - 1];
+        }
         while (qhat >= base || qhat * v[n - 2] > ((rhat << 32) | u[j + n - 2])) {
             --qhat;
             rhat += v[n - 1];
