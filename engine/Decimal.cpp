@@ -78,6 +78,21 @@ template <typename Wide> int bitLength(const Wide& value) {
     return value.size() * 32 - std::countl_zero(value.limb(value.size() - 1));
 }
 
+// How many digits a magnitude over 96 bits loses at least to fit. Up to 160
+// bits the answer is exact: m / 10^k fits exactly when m / 2^96 < 10^k.
+// Wider products start from a lower bound the caller corrects.
+template <typename Wide> int digitsToDrop(const Wide& magnitude) {
+    if (magnitude.size() <= 5) {
+        const std::uint64_t above96 = (std::uint64_t(magnitude.limb(4)) << 32) | magnitude.limb(3);
+        int digits = 0;
+        for (std::uint64_t power = 1; digits < 20 && power <= above96; power *= 10)
+            ++digits;
+        return digits;
+    }
+    // log10(2) ~ 0.30103; rounding down keeps this a lower bound.
+    return (bitLength(magnitude) - 96) * 30103 / 100000;
+}
+
 } // namespace
 
 // Turns an exact (or sticky-marked) wide magnitude at any scale into a Decimal.
@@ -86,11 +101,8 @@ public:
     template <typename Wide>
     static DecimalResult make(const Wide& magnitude, int scale, bool negative, bool sticky) {
         int drop = std::max(0, scale - Decimal::MaxScale);
-        if (!magnitude.fits96()) {
-            // log10(2) ~ 0.30103; rounding down keeps this a lower bound.
-            int excessBits = bitLength(magnitude) - 96;
-            drop = std::max(drop, excessBits * 30103 / 100000);
-        }
+        if (!magnitude.fits96())
+            drop = std::max(drop, digitsToDrop(magnitude));
         for (;;) {
             if (drop > scale)
                 return {Decimal(), DecimalStatus::Overflow};
