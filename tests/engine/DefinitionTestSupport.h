@@ -6,6 +6,7 @@
 #include "settings/Registry.h"
 
 #include "TestDoubles.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +22,7 @@ namespace ombrix::testing {
 class TempFolders {
 public:
     TempFolders() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-        for (char& c : name) {
-            if (c == '/')
-                c = '_';
-        }
-        root_ = std::filesystem::temp_directory_path() / ("ombrix_" + name);
+        root_ = TestFolderPath("ombrix_");
         std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_ / "program");
         std::filesystem::create_directories(root_ / "data");

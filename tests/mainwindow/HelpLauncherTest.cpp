@@ -1,5 +1,6 @@
 #include "mainwindow/rules/HelpLauncher.h"
 #include "Fakes.h"
+#include "TestFolder.h"
 #include "mainwindow/rules/AboutRules.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,7 @@ namespace fs = std::filesystem;
 
 class TempFolder : public ::testing::Test {
 protected:
-    fs::path root = fs::temp_directory_path() /
-                    ("ombrix-help-" +
-                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::path root = TestFolderPath("ombrix-help-");
     std::string folder = root.string();
     TempFolder() { fs::create_directories(root); }
     ~TempFolder() override { fs::remove_all(root); }

@@ -1,5 +1,6 @@
 #include "mainwindow/rules/MainLifecycle.h"
 #include "PanelFixture.h"
+#include "TestFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -65,10 +66,7 @@ public:
 
 class LifecycleTest : public PanelFixture {
 protected:
-    fs::path root =
-        fs::temp_directory_path() /
-        ("ombrix-lifecycle-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path root = TestFolderPath("ombrix-lifecycle-");
     FakeSettings settings{registry};
     FakeChannel channel;
     std::string programFolder = (root / "program").string();

@@ -1,4 +1,5 @@
 #include "RunProcess.h"
+#include "TestFolder.h"
 
 #include "engine/Decimal.h"
 
@@ -97,9 +98,7 @@ TEST(Ombrixconv, ConvertsReportsAndExitsAsDocumented) {
 class OmbrixconvInstalled : public ::testing::Test {
 protected:
     OmbrixconvInstalled() {
-        home = std::filesystem::temp_directory_path() /
-               ("ombrixconv_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        home = testing::TestFolderPath("ombrixconv_");
         std::filesystem::remove_all(home);
         std::filesystem::create_directories(home);
         environment = {"HOME=" + home.string(), "XDG_CONFIG_HOME=" + (home / "config").string(),

@@ -7,6 +7,7 @@
 #include "settings/SettingsEnvironment.h"
 
 #include "TestDoubles.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,14 +24,7 @@ namespace ombrix::testing {
 class TempTree {
 public:
     TempTree() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-        for (char& c : name) {
-            if (c == '/')
-                c = '_';
-        }
-        root = std::filesystem::temp_directory_path() /
-               ("ombrix_settings_" + std::to_string(::getpid()) + "_" + name);
+        root = TestFolderPath("ombrix_settings_");
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root / "program");
         std::filesystem::create_directories(root / "data");
