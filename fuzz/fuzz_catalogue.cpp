@@ -5,7 +5,7 @@
 #include "settings/Catalogue.h"
 #include "settings/CatalogueFile.h"
 
-#include <unistd.h>
+#include "FuzzSupport.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -47,8 +47,7 @@ bool RoundTrips(const ombrix::CatalogueRecords& records) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::filesystem::path root = std::filesystem::temp_directory_path() /
-                                       ("ombrix_fuzz_catalogue_" + std::to_string(getpid()));
+    const std::filesystem::path root = ombrix::fuzzing::ScratchFolder("catalogue");
     std::error_code ec;
     std::filesystem::remove_all(root / "data", ec);
     std::filesystem::create_directories(root / "data");
@@ -57,10 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                    (root / "data").string()};
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::string file = (root / "data" / "ombrixgo.cfg").string();
-    if (std::FILE* out = std::fopen(file.c_str(), "wb")) {
-        std::fwrite(data, 1, size, out);
-        std::fclose(out);
-    }
+    ombrix::fuzzing::WriteInput(file, bytes);
 
     ombrix::Catalogue catalogue(folders);
     CheckConsistent(catalogue, catalogue.ReadCatalogue(ombrix::CatalogueAtStartup));

@@ -8,11 +8,8 @@
 
 #include "FuzzSupport.h"
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -42,14 +39,9 @@ void CheckLookups(const ombrix::ConversionDefinition& def, std::string_view inpu
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("ombrix_fuzz_definition_" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
+    const std::filesystem::path folder = ombrix::fuzzing::ScratchFolder("definition");
     const std::filesystem::path file = folder / "f.nod";
-    if (std::FILE* out = std::fopen(file.c_str(), "wb")) {
-        std::fwrite(data, 1, size, out);
-        std::fclose(out);
-    }
+    ombrix::fuzzing::WriteInput(file, {reinterpret_cast<const char*>(data), size});
 
     ombrix::fuzzing::OkSink sink;
     NullRegistry registry;

@@ -5,11 +5,10 @@
 
 #include "settings/LanguageFile.h"
 
-#include <unistd.h>
+#include "FuzzSupport.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -38,14 +37,8 @@ bool InTable(std::int16_t window, const ombrix::WindowText& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("ombrix_fuzz_language_" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path file = folder / "test.lng";
-    if (std::FILE* out = std::fopen(file.c_str(), "wb")) {
-        std::fwrite(data, 1, size, out);
-        std::fclose(out);
-    }
+    const std::filesystem::path folder = ombrix::fuzzing::ScratchFolder("language");
+    ombrix::fuzzing::WriteInput(folder / "test.lng", {reinterpret_cast<const char*>(data), size});
 
     ombrix::MessageTexts texts;
     ombrix::LinkTargets targets;

@@ -5,6 +5,8 @@
 #include "engine/NumberPattern.h"
 #include "engine/NumberText.h"
 
+#include "FuzzSupport.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -61,15 +63,12 @@ void exercise(const std::string& text, const std::string& pattern, std::uint8_t 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0)
-        return 0;
-    const std::uint8_t flags = data[0];
-    std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
     // A tab splits the input into the text and a pattern.
-    std::size_t tab = rest.find('\t');
-    std::string text = rest.substr(0, tab);
-    std::string pattern = tab == std::string::npos ? std::string() : rest.substr(tab + 1);
-    exercise(text, pattern, flags, ".");
-    exercise(text, pattern, flags, ",");
+    const std::optional<ombrix::fuzzing::SplitInput> input =
+        ombrix::fuzzing::Split(data, size, '\t');
+    if (!input)
+        return 0;
+    exercise(input->first, input->second, input->flags, ".");
+    exercise(input->first, input->second, input->flags, ",");
     return 0;
 }

@@ -6,37 +6,18 @@
 
 #include "FuzzSupport.h"
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
-namespace {
-
-std::string DefinitionPath() {
-    return (std::filesystem::temp_directory_path() /
-            ("ombrix_fuzz_table_" + std::to_string(getpid()) + ".nod"))
-        .string();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0)
+    const std::optional<ombrix::fuzzing::SplitInput> input =
+        ombrix::fuzzing::Split(data, size, '\0');
+    if (!input)
         return 0;
-    const std::uint8_t flags = data[0];
-    std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
-    std::size_t split = rest.find('\0');
-    std::string definition = rest.substr(0, split);
-    std::string table = split == std::string::npos ? std::string() : rest.substr(split + 1);
-
-    static const std::string path = DefinitionPath();
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(definition.data(), 1, definition.size(), file);
-        std::fclose(file);
-    }
+    const std::uint8_t flags = input->flags;
+    static const std::string path = (ombrix::fuzzing::ScratchFolder("table") / "f.nod").string();
+    ombrix::fuzzing::WriteInput(path, input->first);
     ombrix::fuzzing::OkSink sink;
     ombrix::MessageTexts texts;
     const std::string separator = (flags & 1) ? "," : ".";
@@ -47,6 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string file = path;
     engine.LoadConversion(file, 1);
     const ombrix::Direction direction = (flags & 4) ? ombrix::Forward : ombrix::Reverse;
-    ombrix::ConvertTable(engine, table, direction, (flags & 0x80) != 0);
+    ombrix::ConvertTable(engine, input->second, direction, (flags & 0x80) != 0);
     return 0;
 }
