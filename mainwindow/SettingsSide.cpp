@@ -45,29 +45,6 @@ std::string CatalogueAdapter::File(std::int16_t index) const {
                : std::string();
 }
 
-void CatalogueAdapter::RemoveEntry(std::int16_t index) {
-    if (index < 0 || index > c_.LastIndex) {
-        return;
-    }
-    for (int j = index; j < c_.LastIndex; ++j) {
-        c_.Names[j] = c_.Names[j + 1];
-        c_.CatalogueFiles[j] = c_.CatalogueFiles[j + 1];
-    }
-    c_.Names.pop_back();
-    c_.CatalogueFiles[c_.LastIndex].clear();
-    --c_.LastIndex;
-}
-
-bool CatalogueAdapter::AppendEntry(const std::string& name, const std::string& file) {
-    if (static_cast<std::size_t>(c_.LastIndex + 1) >= MaxCatalogueEntries) {
-        return false;
-    }
-    ++c_.LastIndex;
-    c_.Names.push_back(name);
-    c_.CatalogueFiles[c_.LastIndex] = file;
-    return true;
-}
-
 std::int16_t CatalogueAdapter::ReadCatalogue(std::int16_t mode, std::int16_t currentSelection) {
     c_.SelectedIndex = currentSelection;
     return c_.ReadCatalogue(mode);

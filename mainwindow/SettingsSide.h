@@ -29,8 +29,10 @@ public:
     void SetDefaultIndex(std::int16_t index) override { c_.DefaultIndex = index; }
     std::string LanguageFile() const override { return c_.LanguageFile; }
     void SetLanguageFile(const std::string& file) override { c_.LanguageFile = file; }
-    void RemoveEntry(std::int16_t index) override;
-    bool AppendEntry(const std::string& name, const std::string& file) override;
+    void RemoveEntry(std::int16_t index) override { c_.RemoveEntry(index); }
+    bool AppendEntry(const std::string& name, const std::string& file) override {
+        return c_.AppendEntry(name, file);
+    }
     std::int16_t ReadCatalogue(std::int16_t mode, std::int16_t currentSelection) override;
     bool SaveCatalogue(const std::string& language, bool relative, std::string& written) override;
 

@@ -209,6 +209,27 @@ bool Catalogue::WriteDefaultCatalogueFile(std::string_view commandLine) {
     return WriteCatalogueFile(FormatCatalogue(LanguageFile, entries));
 }
 
+void Catalogue::RemoveEntry(std::int16_t index) {
+    if (index < 0 || index > LastIndex)
+        return;
+    for (int j = index; j < LastIndex; ++j) {
+        Names[j] = Names[j + 1];
+        CatalogueFiles[j] = CatalogueFiles[j + 1];
+    }
+    Names.pop_back();
+    CatalogueFiles[LastIndex].clear();
+    --LastIndex;
+}
+
+bool Catalogue::AppendEntry(const std::string& name, const std::string& file) {
+    if (static_cast<std::size_t>(LastIndex + 1) >= MaxCatalogueEntries)
+        return false;
+    ++LastIndex;
+    Names.push_back(name);
+    CatalogueFiles[LastIndex] = file;
+    return true;
+}
+
 bool Catalogue::RefreshFromCatalogue(Registry& registry, const ConversionDefinition& current,
                                      bool switchSides) {
     const std::int16_t index = ReadCatalogue(CatalogueRefresh);

@@ -87,6 +87,11 @@ public:
     // (mode CatalogueRefresh, when it is a built-in index) or the default entry.
     std::int16_t LoadDefaultCatalogue(std::int16_t mode, std::int16_t previousIndex);
 
+    // Removes entry `index`; every later entry moves up by one.
+    void RemoveEntry(std::int16_t index);
+    // Adds a last entry; false when the catalogue is full.
+    bool AppendEntry(const std::string& name, const std::string& file);
+
     // Re-reads the catalogue (keeping the selection), loads the selected
     // entry's conversion into `current` through the LoadConversion hook,
     // records its name as the settings value "Name" and shows it. False when

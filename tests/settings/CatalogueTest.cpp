@@ -148,6 +148,27 @@ TEST_F(CatalogueTest, TwoHundredFiftySixEntriesFit) {
     EXPECT_EQ(catalogue.CatalogueFiles[255], "p255");
 }
 
+TEST_F(CatalogueTest, RemovedEntryLetsLaterOnesMoveUpAndAFullCatalogueTakesNoMore) {
+    WriteFile(Data("ombrixgo.cfg"), Entries({"A", "B", "C"}));
+    catalogue.ReadCatalogue(CatalogueAtStartup);
+    catalogue.RemoveEntry(1);
+    EXPECT_EQ(catalogue.LastIndex, 1);
+    EXPECT_EQ(catalogue.Names, (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(catalogue.CatalogueFiles[1], "conv\\C");
+    EXPECT_EQ(catalogue.CatalogueFiles[2], "");
+    catalogue.RemoveEntry(5); // no such entry
+    EXPECT_EQ(catalogue.LastIndex, 1);
+
+    WriteFile(Data("ombrixgo.cfg"), ManyEntries(256));
+    catalogue.ReadCatalogue(CatalogueAtStartup);
+    EXPECT_FALSE(catalogue.AppendEntry("Z", "z"));
+    catalogue.RemoveEntry(255);
+    EXPECT_TRUE(catalogue.AppendEntry("Z", "z"));
+    EXPECT_EQ(catalogue.LastIndex, 255);
+    EXPECT_EQ(catalogue.Names.back(), "Z");
+    EXPECT_EQ(catalogue.CatalogueFiles[255], "z");
+}
+
 TEST_F(CatalogueTest, ChoosesTheFirstFileThatExists) {
     struct Case {
         std::vector<std::string> present; // "data/..." or "program/..."
