@@ -1,5 +1,7 @@
 #include "PanelFixture.h"
 
+#include "CaseName.h"
+
 #include "mainwindow/rules/Knipname.h"
 
 namespace ombrix::testing {
@@ -44,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RemovalCase{"marked middle entry", 2, 2, {"ATS", "BEF", "ESP"}, 1, 1},
                       RemovalCase{"marked first entry", 0, 0, {"BEF", "DEM", "ESP"}, 0, 0},
                       RemovalCase{"marked last entry", 3, 3, {"ATS", "BEF", "DEM"}, 2, 0},
-                      RemovalCase{"last entry, mark before", 1, 3, {"ATS", "BEF", "DEM"}, 1, 0}));
+                      RemovalCase{"last entry, mark before", 1, 3, {"ATS", "BEF", "DEM"}, 1, 0}),
+    [](const auto& testCase) { return CaseName(testCase.param.what); });
 
 TEST_F(PanelFixture, FailingNeighboursAreRemovedInTurn) {
     List({"ATS", "BEF", "DEM", "ESP"});
@@ -147,7 +150,12 @@ TEST_P(EnterTest, ConvertsIntoTheOtherFieldInTheFieldsDirection) {
 
 INSTANTIATE_TEST_SUITE_P(Panel, EnterTest,
                          ::testing::Values(EnterCase{1, false, true}, EnterCase{2, false, false},
-                                           EnterCase{1, true, false}, EnterCase{2, true, true}));
+                                           EnterCase{1, true, false}, EnterCase{2, true, true}),
+                         [](const auto& testCase) {
+                             const EnterCase& c = testCase.param;
+                             return "Field" + std::to_string(c.field) +
+                                    (c.swapped ? "Swapped" : "InPlace");
+                         });
 
 TEST_F(PanelFixture, ResultLosesOneLeadingSpaceAndTypedFieldIsReformatted) {
     struct Case {

@@ -1,4 +1,5 @@
 #include "mainwindow/rules/MainLifecycle.h"
+#include "CaseName.h"
 #include "PanelFixture.h"
 #include "TestFolder.h"
 
@@ -184,7 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandCase{"tray with tray on", false, true, "/tray", StartupOutcome::Hidden,
                                   "eng.lng", 0},
                       CommandCase{"tray with tray off", false, false, "/tray",
-                                  StartupOutcome::Shown, "eng.lng", 1}));
+                                  StartupOutcome::Shown, "eng.lng", 1}),
+    [](const auto& testCase) { return CaseName(testCase.param.what); });
 
 TEST_F(LifecycleTest, FileOnCommandLineIsAddedAndSelected) {
     NotFirstRun();

@@ -1,5 +1,7 @@
 #include "mainwindow/rules/TypeAhead.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 namespace ombrix {
@@ -49,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"backspace at start", "Euro", 0, true, 8, Kind::ClearText, -1, 0},
         Case{"backspace searches shorter prefix", "Eux", 3, false, 8, Kind::Match, 2, 2},
         Case{"enter with a selection", "BEF", 1, true, 13, Kind::SelectWholeText, -1, 0},
-        Case{"enter without a selection", "zz", 2, false, 13, Kind::Match, 0, 0}));
+        Case{"enter without a selection", "zz", 2, false, 13, Kind::Match, 0, 0}),
+    [](const auto& testCase) { return testing::CaseName(testCase.param.what); });
 
 TEST(TypeAhead, EnterOnEmptyListFindsNothing) {
     EXPECT_EQ(TypeAhead({}, "", 0, false, 13).kind, Kind::NoMatch);
