@@ -52,14 +52,12 @@ std::int16_t CatalogueAdapter::ReadCatalogue(std::int16_t mode, std::int16_t cur
 
 bool CatalogueAdapter::SaveCatalogue(const std::string& language, bool relative,
                                      std::string& written) {
-    // Only a relative save tells a failed write apart (by its empty answer); a
-    // language file inside the data folder is then recorded by its bare name,
-    // which finds the same file.
-    written = c_.SaveCatalogue(language, c_.Names, true);
-    if (!relative && !written.empty()) {
-        written = language;
+    const std::optional<std::string> recorded = c_.WriteCatalogue(language, c_.Names, relative);
+    if (!recorded) {
+        return false;
     }
-    return !written.empty();
+    written = *recorded;
+    return true;
 }
 
 SettingsSide::SettingsSide(std::string programFolder, MessageSink& sink, MessageTexts& texts)

@@ -172,6 +172,13 @@ bool Catalogue::WriteCatalogueFile(const std::string& bytes) {
 
 std::string Catalogue::SaveCatalogue(const std::string& languageFile,
                                      const std::vector<std::string>& list, bool relative) {
+    const std::optional<std::string> recorded = WriteCatalogue(languageFile, list, relative);
+    return recorded && relative ? *recorded : std::string();
+}
+
+std::optional<std::string> Catalogue::WriteCatalogue(const std::string& languageFile,
+                                                     const std::vector<std::string>& list,
+                                                     bool relative) {
     std::string language = languageFile;
     if (relative && !folders_.data.empty()) {
         for (char separator : {platform::NativeSeparator, '\\'}) {
@@ -189,10 +196,9 @@ std::string Catalogue::SaveCatalogue(const std::string& languageFile,
             {at < list.size() ? list[at] : std::string(), CatalogueFiles[at], i == DefaultIndex});
     }
     if (!WriteCatalogueFile(FormatCatalogue(language, entries)))
-        return {};
-    if (!relative)
-        return {};
-    LanguageFile = language;
+        return std::nullopt;
+    if (relative)
+        LanguageFile = language;
     return language;
 }
 

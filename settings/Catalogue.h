@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,6 +78,11 @@ public:
     // A failed write returns the empty text and changes nothing.
     std::string SaveCatalogue(const std::string& languageFile, const std::vector<std::string>& list,
                               bool relative);
+    // The same save for callers that must tell a failed write from an empty
+    // language name: nothing when the write failed, else the language name
+    // as recorded (relative or not).
+    std::optional<std::string> WriteCatalogue(const std::string& languageFile,
+                                              const std::vector<std::string>& list, bool relative);
 
     // Writes the built-in catalogue to the data folder's catalogue file with
     // the language of a "/lng" command line, else the default language file;

@@ -295,6 +295,19 @@ TEST_F(CatalogueTest, SaveRecordsALanguageFileInTheDataFolderByItsName) {
               "/elsewhere/de.lng");
 }
 
+TEST_F(CatalogueTest, CheckedSaveTellsAFailedWriteFromAnEmptyLanguageName) {
+    catalogue.Names = {"A"};
+    catalogue.LastIndex = 0;
+    EXPECT_EQ(catalogue.WriteCatalogue("", catalogue.Names, true), std::optional<std::string>(""));
+    const std::string inData = tree.folders.data + "/de.lng";
+    catalogue.LanguageFile = "kept";
+    EXPECT_EQ(catalogue.WriteCatalogue(inData, catalogue.Names, false),
+              std::optional<std::string>(inData));
+    EXPECT_EQ(catalogue.LanguageFile, "kept");
+    std::filesystem::remove_all(tree.root / "data");
+    EXPECT_EQ(catalogue.WriteCatalogue("de.lng", catalogue.Names, true), std::nullopt);
+}
+
 TEST_F(CatalogueTest, FailedSaveReturnsEmptyAndKeepsTheLanguage) {
     std::filesystem::remove_all(tree.root / "data");
     catalogue.LanguageFile = "before.lng";
