@@ -96,13 +96,14 @@ MessageAnswer QtMessageSink::Show(const Message& message) {
     return FromQt(box.exec(), message.buttons);
 }
 
-std::string QtFileDialogs::ShowOpenDialog(const std::string& title, const std::string& filter,
-                                          const std::string& defaultExtension) {
-    QFileDialog dialog(nullptr, FromWin1252(title));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // AnyFile: a typed name that does not exist is returned; the caller reports it.
+namespace {
+
+// What both dialogs share: one filter pair, the default extension, and any
+// name at all (the caller reports a file that does not exist). The chosen
+// path, or the empty text when the dialog was cancelled.
+std::string RunFileDialog(QFileDialog& dialog, const std::string& filter,
+                          const std::string& defaultExtension) {
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setNameFilters(NameFilters(filter));
     dialog.setDefaultSuffix(FromWin1252(defaultExtension).remove(QStringLiteral("*.")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -111,19 +112,23 @@ std::string QtFileDialogs::ShowOpenDialog(const std::string& title, const std::s
     return ChosenPath(dialog.selectedFiles().constFirst());
 }
 
+} // namespace
+
+std::string QtFileDialogs::ShowOpenDialog(const std::string& title, const std::string& filter,
+                                          const std::string& defaultExtension) {
+    QFileDialog dialog(nullptr, FromWin1252(title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    return RunFileDialog(dialog, filter, defaultExtension);
+}
+
 std::string QtFileDialogs::ShowSaveDialog(const std::string& filter,
                                           const std::string& defaultExtension,
                                           const std::string& title) {
     QFileDialog dialog(nullptr, FromWin1252(title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setNameFilters(NameFilters(filter));
-    dialog.setDefaultSuffix(FromWin1252(defaultExtension).remove(QStringLiteral("*.")));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return ChosenPath(dialog.selectedFiles().constFirst());
+    return RunFileDialog(dialog, filter, defaultExtension);
 }
 
 std::string QtClipboard::Text() const {
