@@ -1,6 +1,7 @@
 #include "mainwindow/rules/MainLifecycle.h"
 
 #include "mainwindow/rules/CommandLine.h"
+#include "mainwindow/rules/ToolWindows.h"
 #include "mainwindow/rules/TrayRules.h"
 #include "settings/SettingsStartup.h"
 
@@ -116,12 +117,7 @@ void MainLifecycle::SUBCOMMAND(std::string text) {
 }
 
 void MainLifecycle::ShowAllWindows() {
-    if (s_.flags.WizardOpen) {
-        s_.windows.ShowWizard();
-    }
-    if (s_.flags.CalculatorOpen) {
-        s_.windows.ShowCalculator();
-    }
+    ShowOpenToolWindows(s_.flags, s_.windows);
     s_.view.ShowWindow();
 }
 
@@ -153,12 +149,7 @@ CloseDecision MainLifecycle::CloseRequested(bool sessionEnds) {
         s_.flags.TrayActive = false;
     }
     if (s_.flags.TrayActive) {
-        if (s_.flags.WizardOpen) {
-            s_.windows.HideWizard();
-        }
-        if (s_.flags.CalculatorOpen) {
-            s_.windows.HideCalculator();
-        }
+        HideOpenToolWindows(s_.flags, s_.windows);
         s_.view.HideWindow();
         return CloseDecision::Hide;
     }

@@ -1,4 +1,5 @@
 #include "mainwindow/rules/TrayRules.h"
+#include "mainwindow/rules/ToolWindows.h"
 
 namespace ombrix {
 
@@ -76,12 +77,7 @@ void TrayRules::mnuShow_Click() {
     }
     s_.host.SetItemsEnabled(false, true, true);
     s_.view.ShowWindow();
-    if (s_.flags.WizardOpen) {
-        s_.windows.ShowWizard();
-    }
-    if (s_.flags.CalculatorOpen) {
-        s_.windows.ShowCalculator();
-    }
+    ShowOpenToolWindows(s_.flags, s_.windows);
 }
 
 void TrayRules::mnuHide_Click() {
@@ -90,12 +86,7 @@ void TrayRules::mnuHide_Click() {
     }
     s_.view.HideWindow();
     s_.host.SetItemsEnabled(true, false, true);
-    if (s_.flags.WizardOpen) {
-        s_.windows.HideWizard();
-    }
-    if (s_.flags.CalculatorOpen) {
-        s_.windows.HideCalculator();
-    }
+    HideOpenToolWindows(s_.flags, s_.windows);
 }
 
 void TrayRules::mnuExit_Click() {
@@ -104,12 +95,7 @@ void TrayRules::mnuExit_Click() {
     }
     // With tray mode still on this only hides the main window.
     s_.host.CloseMainWindow();
-    if (s_.flags.WizardOpen) {
-        s_.windows.HideWizard();
-    }
-    if (s_.flags.CalculatorOpen) {
-        s_.windows.HideCalculator();
-    }
+    HideOpenToolWindows(s_.flags, s_.windows);
     Unload();
     s_.host.CloseAllAndEnd();
 }
