@@ -60,14 +60,19 @@ constexpr std::array<KeywordEntry, 26> Keywords{{
     {"FORMAT", Keyword::Format}, {"TFORMAT", Keyword::Tformat},
 }};
 
+// The symbol a SYMB or SYMBA line sets.
 std::string* SymbolOf(ConversionDefinition& def, Keyword keyword) {
     switch (keyword) {
+    case Keyword::Symb1:
     case Keyword::Symba1:
         return &def.Symbol1;
+    case Keyword::Symb2:
     case Keyword::Symba2:
         return &def.Symbol2;
+    case Keyword::Symb3:
     case Keyword::Symba3:
         return &def.Symbol3;
+    case Keyword::Symb4:
     case Keyword::Symba4:
         return &def.Symbol4;
     default:
@@ -135,16 +140,10 @@ public:
                 ctx_.registry->RegWrite(Hive::CurrentUser, SettingsKey, "Name", value);
             return Outcome::Done;
         case Keyword::Symb1:
-            def_.Symbol1 = value;
-            return Outcome::Done;
         case Keyword::Symb2:
-            def_.Symbol2 = value;
-            return Outcome::Done;
         case Keyword::Symb3:
-            def_.Symbol3 = value;
-            return Outcome::Done;
         case Keyword::Symb4:
-            def_.Symbol4 = value;
+            *SymbolOf(def_, parsed.entry->keyword) = value;
             return Outcome::Done;
         case Keyword::Symba1:
         case Keyword::Symba2:
