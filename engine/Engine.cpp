@@ -62,7 +62,7 @@ std::string Engine::EvaluateConversion(std::string& input, Direction direction) 
             // A result the display rules cannot read back is still a valid result.
             if (std::optional<std::string> display =
                     Numbers.FormatForDisplay(shown, Definition.ResultFormat))
-                result = *display;
+                result = std::move(*display);
         }
         return result;
     }
@@ -88,12 +88,13 @@ std::string Engine::EvaluateFormula(std::string& input, Direction direction) {
 
     const bool forward = direction == Forward;
     const std::vector<std::string>& steps = Definition.MathSteps();
+    const std::vector<DecimalResult>& operands = formulaOperands_.For(steps, Numbers);
     Decimal x = start.value;
     Decimal r; // a step that reads r before any step set it reads 0
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        const std::string& step = forward ? steps[i] : steps[steps.size() - 1 - i];
-        DecimalResult operand = Numbers.ToNumber(
-            Numbers.ToLocaleDecimal(step.size() > 6 ? step.substr(6) : std::string()));
+        const std::size_t index = forward ? i : steps.size() - 1 - i;
+        const std::string& step = steps[index];
+        const DecimalResult& operand = operands[index];
         if (!operand.ok())
             return fail();
         const char op = step.size() > 4 ? step[4] : '\0';

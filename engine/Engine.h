@@ -3,6 +3,7 @@
 // number state, and the evaluation of a value in either direction.
 
 #include "engine/ConversionDefinition.h"
+#include "engine/FormulaOperands.h"
 #include "engine/MessageSink.h"
 #include "engine/NumberText.h"
 #include "platform/Paths.h"
@@ -52,6 +53,7 @@ public:
 private:
     EngineServices services_;
     bool lastConversionFailed_ = false;
+    FormulaOperands formulaOperands_;
 };
 
 } // namespace ombrix

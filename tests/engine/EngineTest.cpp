@@ -87,6 +87,16 @@ TEST_F(EngineTest, FormulaRunsTheStepsForwardAndBackward) {
     }
 }
 
+TEST_F(EngineTest, StepOperandsAreReadAgainWhenTheNotationChanges) {
+    Steps({step('*', "1.5")});
+    separator = ""; // no decimal separator at all: "1.5" is not a number
+    EXPECT_EQ(Convert("5", Forward), "");
+    separator = ".";
+    EXPECT_EQ(Convert("5", Forward), "7.5");
+    separator = "";
+    EXPECT_EQ(Convert("5", Forward), "");
+}
+
 TEST_F(EngineTest, CommaNotationComesBackInTheUsersNotation) {
     separator = ",";
     Steps({step('*', "2")});
