@@ -32,6 +32,8 @@ NumberText::NumberText(SeparatorSource separatorSource)
     : separatorSource_(std::move(separatorSource)) {}
 
 std::string NumberText::GetLocaleSeparators() const {
+    if (pinnedSeparator_)
+        return *pinnedSeparator_;
     std::string d = separatorSource_ ? separatorSource_() : std::string();
     // The answer ends at its first zero character, as an operating-system string does.
     for (std::size_t i = 0; i < d.size(); ++i) {
@@ -43,50 +45,62 @@ std::string NumberText::GetLocaleSeparators() const {
     return d;
 }
 
+NumberText::SeparatorPin::SeparatorPin(NumberText& numbers)
+    : numbers_(numbers), previous_(numbers.pinnedSeparator_) {
+    numbers_.pinnedSeparator_ = numbers_.GetLocaleSeparators();
+}
+
+NumberText::SeparatorPin::~SeparatorPin() {
+    numbers_.pinnedSeparator_ = std::move(previous_);
+}
+
 void NumberText::SetDecimalPlaces(std::int16_t n) {
     DecimalPlaces = n;
     FixedDecimals = n != -1;
 }
 
 std::string NumberText::NormalizeInput(std::string& text) {
-    std::string sign;
-    if (endsWithMinus(text)) {
+    const bool minus = endsWithMinus(text);
+    if (minus)
         text.pop_back();
-        sign = "-";
-    }
     if (text.empty())
         return text;
+    std::string out;
+    out.reserve(text.size() + 4);
+    out = text;
     if (GetLocaleSeparators() != ".") {
         PointDecimal = false;
-        return text + sign;
-    }
-    if (text.find(',') != std::string::npos && charAtFromEnd(text, 3, ',')) {
+    } else if (text.find(',') != std::string::npos && charAtFromEnd(text, 3, ',')) {
         PointDecimal = false;
-        return text + sign;
+    } else {
+        PointDecimal = true;
+        if (text.find('.') == std::string::npos)
+            out += ".00";
     }
-    PointDecimal = true;
-    if (text.find('.') == std::string::npos)
-        return text + ".00" + sign;
-    return text + sign;
+    if (minus)
+        out += '-';
+    return out;
 }
 
 std::string NumberText::StripGrouping(std::string& text) {
-    std::string sign;
-    if (endsWithMinus(text)) {
+    const bool minus = endsWithMinus(text);
+    if (minus)
         text.pop_back();
-        sign = "-";
-    }
+    // A separator is grouping only with at least three characters after it.
     const char separator = PointDecimal ? ',' : '.';
+    const std::size_t limit = text.size() > 3 ? text.size() - 3 : 0;
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == separator && text.size() - i - 1 >= 3) {
-            GroupingSeen = true;
-            continue;
-        }
-        out += text[i];
+    out.reserve(text.size() + 1);
+    std::size_t from = 0;
+    for (std::size_t at = text.find(separator); at < limit; at = text.find(separator, from)) {
+        out.append(text, from, at - from);
+        GroupingSeen = true;
+        from = at + 1;
     }
-    return out + sign;
+    out.append(text, from);
+    if (minus)
+        out += '-';
+    return out;
 }
 
 std::string NumberText::InsertGrouping(std::string& text) const {

@@ -28,6 +28,20 @@ public:
     bool PointDecimal = false;
 
     std::string GetLocaleSeparators() const;
+
+    // While a pin lives, the separator is asked once instead of at every use,
+    // so a batch such as a table is converted in one notation throughout.
+    class SeparatorPin {
+    public:
+        explicit SeparatorPin(NumberText& numbers);
+        ~SeparatorPin();
+        SeparatorPin(const SeparatorPin&) = delete;
+        SeparatorPin& operator=(const SeparatorPin&) = delete;
+
+    private:
+        NumberText& numbers_;
+        std::optional<std::string> previous_;
+    };
     void SetDecimalPlaces(std::int16_t n);
 
     // Each of these may change the caller's text as described for it.
@@ -54,6 +68,7 @@ private:
     bool GroupingWanted() const { return GroupingSeen || DigitGrouping; }
 
     SeparatorSource separatorSource_;
+    std::optional<std::string> pinnedSeparator_;
 };
 
 } // namespace ombrix

@@ -1,5 +1,7 @@
 #include "engine/TableConversion.h"
 
+#include <utility>
+
 namespace ombrix {
 
 namespace {
@@ -31,6 +33,8 @@ public:
         std::size_t cellStart = 0;
         CellStatus status = CellStatus::Keep;
         int rowsDone = 0;
+        // Converted cells are about as long as the cells they replace.
+        result_.text.reserve(table.size() + table.size() / 4);
         for (std::size_t i = 0; i < table.size(); ++i) {
             if (table[i] == '\t') {
                 if (formula_ && status == CellStatus::Header)
@@ -41,14 +45,16 @@ public:
                     status = c.status;
                     if (status == CellStatus::Header)
                         continue;
-                    cell = c.text;
+                    cell = std::move(c.text);
                     if (status == CellStatus::Keep) {
-                        result_.text += cell + "\t";
+                        result_.text += cell;
+                        result_.text += '\t';
                         cellStart = i + 1;
                         continue;
                     }
                 }
-                result_.text += Convert(cell) + "\t";
+                result_.text += Convert(std::move(cell));
+                result_.text += '\t';
                 cellStart = i + 1;
             } else if (table[i] == '\n') {
                 // A carriage return before the line feed belongs to the line ending.
@@ -62,13 +68,15 @@ public:
                     ++rowsDone;
                     if (c.status == CellStatus::Header)
                         continue; // the header row and its line ending are dropped
-                    cell = c.text;
+                    cell = std::move(c.text);
                     if (c.status == CellStatus::Keep) {
-                        result_.text += cell + lineEnding;
+                        result_.text += cell;
+                        result_.text += lineEnding;
                         continue;
                     }
                 }
-                result_.text += Convert(cell) + lineEnding;
+                result_.text += Convert(std::move(cell));
+                result_.text += lineEnding;
             }
         }
         return result_;
@@ -136,6 +144,7 @@ TableConversionResult ConvertTable(Engine& engine, std::string table, Direction 
             table.find('\n') != std::string::npos && table.find("\r\n") == std::string::npos;
         table += bareLineFeeds ? "\n" : "\r\n";
     }
+    const NumberText::SeparatorPin pin(engine.Numbers);
     return TableWalk(engine, direction, attachSymbols).Run(table);
 }
 

@@ -19,6 +19,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -131,8 +132,9 @@ int ConvertValues(ombrix::Engine& engine, const Options& options) {
 
 int ConvertTableFromStdin(ombrix::Engine& engine, const Options& options) {
     std::string table = ReadAll(stdin);
-    ombrix::TableConversionResult result = ombrix::ConvertTable(
-        engine, table, options.reverse ? ombrix::Reverse : ombrix::Forward, options.symbols);
+    ombrix::TableConversionResult result =
+        ombrix::ConvertTable(engine, std::move(table),
+                             options.reverse ? ombrix::Reverse : ombrix::Forward, options.symbols);
     std::fwrite(result.text.data(), 1, result.text.size(), stdout);
     return result.failedCells > 0 ? 1 : 0;
 }

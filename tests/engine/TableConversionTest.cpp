@@ -106,5 +106,25 @@ TEST_F(TableConversionTest, EmptyTableGivesNothing) {
     EXPECT_EQ(ConvertTable(engine, "", Forward, false).text, "");
 }
 
+TEST(TableConversionNotation, OneTableIsReadInTheNotationItStartedWith) {
+    // The user's setting changes from "," to "." while the table is converted.
+    int asked = 0;
+    testing::RecordingSink sink;
+    MessageTexts texts;
+    Engine engine(EngineServices{
+        [&asked] { return std::string(asked++ == 0 ? "," : "."); }, sink, texts, nullptr, {}});
+    engine.Numbers.SetDecimalPlaces(-1);
+    engine.Definition.ErrorText = "no amount";
+    engine.Definition.AppendMathStep("    * 2");
+
+    EXPECT_EQ(ConvertTable(engine, "1,5\t2,5\r\n3,5\r\n", Forward, false).text, "3\t5\r\n7\r\n");
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(sink.messages.empty());
+    // Afterwards every use asks again.
+    EXPECT_EQ(engine.Numbers.GetLocaleSeparators(), ".");
+    EXPECT_EQ(engine.Numbers.GetLocaleSeparators(), ".");
+    EXPECT_EQ(asked, 3);
+}
+
 } // namespace
 } // namespace ombrix
