@@ -2,6 +2,7 @@
 
 #include "engine/ConversionLoader.h"
 #include "engine/NumberPattern.h"
+#include "engine/PlainFormula.h"
 
 #include <utility>
 
@@ -56,6 +57,8 @@ void Engine::ShowConversionError() {
 std::string Engine::EvaluateConversion(std::string& input, Direction direction) {
     lastConversionFailed_ = false;
     if (!Definition.MathSteps().empty() && !Definition.MathSteps().front().empty()) {
+        if (std::optional<std::string> plain = EvaluatePlainFormula(input, direction))
+            return std::move(*plain);
         std::string result = EvaluateFormula(input, direction);
         if (!Definition.ResultFormat.empty() && !result.empty()) {
             std::string shown = result;
@@ -74,6 +77,65 @@ std::string Engine::EvaluateConversion(std::string& input, Direction direction) 
     return std::string();
 }
 
+std::optional<Decimal> Engine::RunSteps(const Decimal& start, Direction direction) {
+    const bool forward = direction == Forward;
+    const std::vector<std::string>& steps = Definition.MathSteps();
+    const std::vector<DecimalResult>& operands = formulaOperands_.For(steps, Numbers);
+    Decimal x = start;
+    Decimal r; // a step that reads r before any step set it reads 0
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const std::size_t index = forward ? i : steps.size() - 1 - i;
+        const std::string& step = steps[index];
+        const DecimalResult& operand = operands[index];
+        if (!operand.ok())
+            return std::nullopt;
+        const char op = step.size() > 4 ? step[4] : '\0';
+        if (isKnownOperator(op)) {
+            DecimalResult next = applyStep(op, x, operand.value, forward);
+            if (!next.ok())
+                return std::nullopt;
+            r = next.value;
+        }
+        if (Definition.StepFormat.empty()) {
+            x = r;
+        } else {
+            // The step format rounds every intermediate result.
+            DecimalResult rounded = Numbers.ToNumber(
+                FormatWithPattern(r, Definition.StepFormat, Numbers.GetLocaleSeparators()));
+            if (!rounded.ok())
+                return std::nullopt;
+            x = rounded.value;
+        }
+    }
+    return r;
+}
+
+std::optional<std::string> Engine::EvaluatePlainFormula(const std::string& input,
+                                                        Direction direction) {
+    const std::string d = Numbers.GetLocaleSeparators();
+    if ((d != "." && d != ",") || Numbers.FixedDecimals || Numbers.DigitGrouping ||
+        Numbers.GroupingSeen || !IsFixedDecimalsPattern(Definition.ResultFormat) ||
+        !IsPlainNumber(input, d.front()))
+        return std::nullopt;
+    // What normalising the input would have concluded about the notation.
+    Numbers.PointDecimal = d == ".";
+    const DecimalResult start = Decimal::parse(input, d);
+    std::optional<Decimal> r;
+    if (start.ok())
+        r = RunSteps(start.value, direction);
+    if (!r) {
+        ShowConversionError();
+        return std::string();
+    }
+    std::string text = FormatWithPattern(*r, Definition.ResultFormat, d);
+    // The display rules put the minus behind the number.
+    if (text.front() == '-') {
+        text.erase(0, 1);
+        text += '-';
+    }
+    return text;
+}
+
 std::string Engine::EvaluateFormula(std::string& input, Direction direction) {
     auto fail = [this] {
         ShowConversionError();
@@ -86,37 +148,11 @@ std::string Engine::EvaluateFormula(std::string& input, Direction direction) {
     if (!start.ok())
         return fail();
 
-    const bool forward = direction == Forward;
-    const std::vector<std::string>& steps = Definition.MathSteps();
-    const std::vector<DecimalResult>& operands = formulaOperands_.For(steps, Numbers);
-    Decimal x = start.value;
-    Decimal r; // a step that reads r before any step set it reads 0
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        const std::size_t index = forward ? i : steps.size() - 1 - i;
-        const std::string& step = steps[index];
-        const DecimalResult& operand = operands[index];
-        if (!operand.ok())
-            return fail();
-        const char op = step.size() > 4 ? step[4] : '\0';
-        if (isKnownOperator(op)) {
-            DecimalResult next = applyStep(op, x, operand.value, forward);
-            if (!next.ok())
-                return fail();
-            r = next.value;
-        }
-        if (Definition.StepFormat.empty()) {
-            x = r;
-        } else {
-            // The step format rounds every intermediate result.
-            DecimalResult rounded = Numbers.ToNumber(
-                FormatWithPattern(r, Definition.StepFormat, Numbers.GetLocaleSeparators()));
-            if (!rounded.ok())
-                return fail();
-            x = rounded.value;
-        }
-    }
+    std::optional<Decimal> r = RunSteps(start.value, direction);
+    if (!r)
+        return fail();
     std::string result =
-        NumberText::ApplyLeadingZero(Numbers.FormatResult(r, Definition.ResultFormat));
+        NumberText::ApplyLeadingZero(Numbers.FormatResult(*r, Definition.ResultFormat));
     if (!Numbers.PointDecimal)
         result = Numbers.LocalizeResult(result);
     return result;

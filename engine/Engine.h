@@ -10,6 +10,7 @@
 #include "settings/MessageTexts.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace ombrix {
@@ -43,6 +44,11 @@ public:
     void ShowConversionError();
 
     std::string EvaluateFormula(std::string& input, Direction direction);
+    // The everyday case of a formula conversion with its display rules
+    // applied: a plain number and a FORMAT such as "0.00", for which those
+    // rules change nothing but the minus's place. Nothing when the case does
+    // not apply; the empty text after showing the error when it fails.
+    std::optional<std::string> EvaluatePlainFormula(const std::string& input, Direction direction);
     std::string EvaluateChangeTable(std::string& input, Direction direction);
     std::string EvaluateTranslation(std::string& input, Direction direction);
 
@@ -51,6 +57,9 @@ public:
     const platform::ProgramFolders& Folders() const { return services_.folders; }
 
 private:
+    // The formula's steps from `start`; nothing when a step cannot be done.
+    std::optional<Decimal> RunSteps(const Decimal& start, Direction direction);
+
     EngineServices services_;
     bool lastConversionFailed_ = false;
     FormulaOperands formulaOperands_;

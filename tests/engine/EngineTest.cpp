@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <iterator>
+#include <optional>
+#include <random>
 #include <string>
 
 namespace ombrix {
@@ -115,6 +118,94 @@ TEST_F(EngineTest, FormatLineShowsTheResultInDisplayForm) {
     engine.Numbers.DigitGrouping = true;
     EXPECT_EQ(Convert("1.000.000", Forward), "511.291,88");
     EXPECT_TRUE(engine.Numbers.GroupingSeen);
+}
+
+// The shortcut for plain numbers must give what the general rules give: the
+// evaluation followed by the display rules, as a conversion with a FORMAT
+// line runs them.
+TEST_F(EngineTest, PlainNumberShortcutAgreesWithTheGeneralRules) {
+    const std::vector<std::vector<std::string>> formulas = {
+        {step('/', "1.95583")},
+        {step('*', "40.3399")},
+        {step('-', "0.005"), step('*', "3")},
+        {step('/', "3"), step('+', "0.5")},
+        {step('/', "0")},
+        {step('*', "79228162514264337593543950335")},
+    };
+    const char* formats[] = {"0.0", "0.00", "0.000", "0.0000000000000000000000000000"};
+    std::mt19937 random(20261210);
+    auto pick = [&random](std::size_t n) { return std::size_t(random() % n); };
+    auto digits = [&](std::size_t count) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i)
+            text += char('0' + pick(10));
+        return text;
+    };
+    int shortcuts = 0;
+    for (int round = 0; round < 4000; ++round) {
+        separator = pick(2) == 0 ? "." : ",";
+        engine.Definition.Clear();
+        engine.Definition.ErrorText = "That is no amount";
+        for (const std::string& s : formulas[pick(formulas.size())])
+            engine.Definition.AppendMathStep(s);
+        engine.Definition.ResultFormat = formats[pick(std::size(formats))];
+        // Integer parts up to 31 digits, so some overflow.
+        std::string input = (pick(3) == 0 ? "-" : "") + digits(1 + pick(pick(4) == 0 ? 31 : 7));
+        if (pick(2) == 0)
+            input += separator + digits(1 + pick(pick(4) == 0 ? 40 : 4));
+        const Direction direction = pick(2) == 0 ? Forward : Reverse;
+
+        engine.Numbers.PointDecimal = pick(2) == 0;
+        sink.messages.clear();
+        std::optional<std::string> shortcut = engine.EvaluatePlainFormula(input, direction);
+        ASSERT_TRUE(shortcut.has_value()) << input;
+        const bool pointDecimal = engine.Numbers.PointDecimal;
+        const std::size_t shortcutMessages = sink.messages.size();
+
+        engine.Numbers.PointDecimal = !pointDecimal;
+        sink.messages.clear();
+        std::string general = input;
+        general = engine.EvaluateFormula(general, direction);
+        if (!general.empty()) {
+            std::string shown = general;
+            if (std::optional<std::string> display =
+                    engine.Numbers.FormatForDisplay(shown, engine.Definition.ResultFormat))
+                general = *display;
+        }
+        ASSERT_EQ(*shortcut, general) << input << " with " << engine.Definition.ResultFormat;
+        ASSERT_EQ(pointDecimal, engine.Numbers.PointDecimal) << input;
+        ASSERT_EQ(shortcutMessages, sink.messages.size()) << input;
+        ASSERT_FALSE(engine.Numbers.GroupingSeen);
+        shortcuts += shortcut->empty() ? 0 : 1;
+    }
+    EXPECT_GT(shortcuts, 2000); // most rounds converted rather than failed
+}
+
+TEST_F(EngineTest, PlainNumberShortcutLeavesEverythingElseToTheGeneralRules) {
+    Steps({step('*', "2")});
+    engine.Definition.ResultFormat = "0.00";
+    EXPECT_TRUE(engine.EvaluatePlainFormula("12.5", Forward));
+    const char* notPlain[] = {"1,234.5", "12.5-", " 12.5", "12.", ".5", "+1", "1e3", "", "-"};
+    for (const char* input : notPlain)
+        EXPECT_FALSE(engine.EvaluatePlainFormula(input, Forward)) << input;
+    const char* otherFormats[] = {
+        "0", "#,##0.00", "0.##", "0.00 EUR", "", "##.00", "0.00000000000000000000000000000"};
+    for (const char* format : otherFormats) {
+        engine.Definition.ResultFormat = format;
+        EXPECT_FALSE(engine.EvaluatePlainFormula("12.5", Forward)) << format;
+    }
+    engine.Definition.ResultFormat = "0.00";
+    separator = "'";
+    EXPECT_FALSE(engine.EvaluatePlainFormula("12'5", Forward));
+    separator = ".";
+    engine.Numbers.SetDecimalPlaces(2);
+    EXPECT_FALSE(engine.EvaluatePlainFormula("12.5", Forward));
+    engine.Numbers.SetDecimalPlaces(-1);
+    engine.Numbers.GroupingSeen = true;
+    EXPECT_FALSE(engine.EvaluatePlainFormula("12.5", Forward));
+    engine.Numbers.GroupingSeen = false;
+    engine.Numbers.DigitGrouping = true;
+    EXPECT_FALSE(engine.EvaluatePlainFormula("12.5", Forward));
 }
 
 TEST_F(EngineTest, GroupedFormatResultThatCannotBeReadBackIsStillShown) {
