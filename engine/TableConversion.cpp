@@ -1,7 +1,5 @@
 #include "engine/TableConversion.h"
 
-#include <utility>
-
 namespace ombrix {
 
 namespace {
@@ -10,99 +8,9 @@ bool isFormula(const ConversionDefinition& definition) {
     return !definition.MathSteps().empty() && !definition.MathSteps().front().empty();
 }
 
-std::string withSymbols(const std::string& cell, const ConversionDefinition& definition,
-                        Direction direction) {
-    const bool forward = direction == Forward;
-    const std::string& before = forward ? definition.Symbol2 : definition.Symbol1;
-    const std::string& after = forward ? definition.Symbol4 : definition.Symbol3;
-    std::string out = cell;
-    if (!before.empty())
-        out = before + " " + out;
-    if (!after.empty())
-        out += " " + after;
-    return out;
-}
-
-class TableWalk {
-public:
-    TableWalk(Engine& engine, Direction direction, bool attachSymbols)
-        : engine_(engine), direction_(direction), attachSymbols_(attachSymbols),
-          formula_(isFormula(engine.Definition)) {}
-
-    TableConversionResult Run(const std::string& table) {
-        std::size_t cellStart = 0;
-        CellStatus status = CellStatus::Keep;
-        int rowsDone = 0;
-        // Converted cells are about as long as the cells they replace.
-        result_.text.reserve(table.size() + table.size() / 4);
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            if (table[i] == '\t') {
-                if (formula_ && status == CellStatus::Header)
-                    continue; // the header cell runs on across this tab
-                std::string cell = table.substr(cellStart, i - cellStart);
-                if (formula_) {
-                    CellClassification c = Incontrol(cell, rowsDone);
-                    status = c.status;
-                    if (status == CellStatus::Header)
-                        continue;
-                    cell = std::move(c.text);
-                    if (status == CellStatus::Keep) {
-                        result_.text += cell;
-                        result_.text += '\t';
-                        cellStart = i + 1;
-                        continue;
-                    }
-                }
-                result_.text += Convert(std::move(cell));
-                result_.text += '\t';
-                cellStart = i + 1;
-            } else if (table[i] == '\n') {
-                // A carriage return before the line feed belongs to the line ending.
-                std::size_t cellEnd = (i > cellStart && table[i - 1] == '\r') ? i - 1 : i;
-                std::string lineEnding = table.substr(cellEnd, i + 1 - cellEnd);
-                std::string cell = table.substr(cellStart, cellEnd - cellStart);
-                status = CellStatus::Keep;
-                cellStart = i + 1;
-                if (formula_) {
-                    CellClassification c = Incontrol(cell, rowsDone);
-                    ++rowsDone;
-                    if (c.status == CellStatus::Header)
-                        continue; // the header row and its line ending are dropped
-                    cell = std::move(c.text);
-                    if (c.status == CellStatus::Keep) {
-                        result_.text += cell;
-                        result_.text += lineEnding;
-                        continue;
-                    }
-                }
-                result_.text += Convert(std::move(cell));
-                result_.text += lineEnding;
-            }
-        }
-        return result_;
-    }
-
-private:
-    std::string Convert(std::string cell) {
-        std::string converted = engine_.EvaluateConversion(cell, direction_);
-        if (engine_.LastConversionFailed())
-            ++result_.failedCells;
-        engine_.Numbers.GroupingSeen = false;
-        if (!converted.empty() && converted.front() == ' ')
-            converted.erase(0, 1);
-        return attachSymbols_ ? withSymbols(converted, engine_.Definition, direction_) : converted;
-    }
-
-    Engine& engine_;
-    Direction direction_;
-    bool attachSymbols_;
-    bool formula_;
-    TableConversionResult result_;
-};
-
 } // namespace
 
-CellClassification Incontrol(const std::string& cell, int rowsDone) {
+CellClassification Incontrol(std::string_view cell, int rowsDone) {
     std::size_t numberChars = 0;
     int innerSpaces = 0;
     std::size_t leadingSpacesEnd = 0; // 1-based position of the last leading space
@@ -131,21 +39,119 @@ CellClassification Incontrol(const std::string& cell, int rowsDone) {
         return {rowsDone == 0 ? CellStatus::Header : CellStatus::Keep, cell};
     if (!cell.empty())
         return {CellStatus::Convert, cell};
-    return {CellStatus::Keep, std::string()};
+    return {CellStatus::Keep, std::string_view()};
 }
 
-TableConversionResult ConvertTable(Engine& engine, std::string table, Direction direction,
-                                   bool attachSymbols) {
-    if (table.empty())
-        return {};
-    if (table.back() != '\n') {
-        // The last row gets the line ending the table already uses.
-        bool bareLineFeeds =
-            table.find('\n') != std::string::npos && table.find("\r\n") == std::string::npos;
-        table += bareLineFeeds ? "\n" : "\r\n";
+TableConverter::TableConverter(Engine& engine, Direction direction, bool attachSymbols)
+    : engine_(engine), pin_(engine.Numbers), direction_(direction), attachSymbols_(attachSymbols),
+      formula_(isFormula(engine.Definition)) {}
+
+std::size_t TableConverter::Feed(std::string_view text, std::string& out) {
+    std::size_t rowStart = 0;
+    for (std::size_t end = text.find('\n'); end != std::string_view::npos;
+         end = text.find('\n', rowStart)) {
+        sawLineFeed_ = true;
+        // A carriage return before the line feed belongs to the line ending.
+        const bool carriageReturn = end > rowStart && text[end - 1] == '\r';
+        sawCarriageReturnLineFeed_ |= carriageReturn;
+        const std::size_t rowEnd = carriageReturn ? end - 1 : end;
+        ConvertRow(text.substr(rowStart, rowEnd - rowStart), text.substr(rowEnd, end + 1 - rowEnd),
+                   out);
+        rowStart = end + 1;
     }
-    const NumberText::SeparatorPin pin(engine.Numbers);
-    return TableWalk(engine, direction, attachSymbols).Run(table);
+    return rowStart;
+}
+
+void TableConverter::Finish(std::string_view lastRow, std::string& out) {
+    if (lastRow.empty())
+        return;
+    // The last row gets the line ending the table already uses.
+    std::string row(lastRow);
+    row += sawLineFeed_ && !sawCarriageReturnLineFeed_ ? "\n" : "\r\n";
+    Feed(row, out);
+}
+
+void TableConverter::ConvertRow(std::string_view row, std::string_view lineEnding,
+                                std::string& out) {
+    std::size_t cellStart = 0;
+    CellStatus status = CellStatus::Keep;
+    for (std::size_t tab = row.find('\t'); tab != std::string_view::npos;
+         tab = row.find('\t', tab + 1)) {
+        if (formula_ && status == CellStatus::Header)
+            continue; // the header cell runs on across this tab
+        std::string_view cell = row.substr(cellStart, tab - cellStart);
+        if (formula_) {
+            const CellClassification c = Incontrol(cell, rowsDone_);
+            status = c.status;
+            if (status == CellStatus::Header)
+                continue;
+            cell = c.text;
+            if (status == CellStatus::Keep) {
+                out += cell;
+                out += '\t';
+                cellStart = tab + 1;
+                continue;
+            }
+        }
+        ConvertCell(cell, out);
+        out += '\t';
+        cellStart = tab + 1;
+    }
+    std::string_view cell = row.substr(cellStart);
+    if (formula_) {
+        const CellClassification c = Incontrol(cell, rowsDone_);
+        ++rowsDone_;
+        if (c.status == CellStatus::Header)
+            return; // the header row and its line ending are dropped
+        cell = c.text;
+        if (c.status == CellStatus::Keep) {
+            out += cell;
+            out += lineEnding;
+            return;
+        }
+    }
+    ConvertCell(cell, out);
+    out += lineEnding;
+}
+
+void TableConverter::ConvertCell(std::string_view cell, std::string& out) {
+    cell_.assign(cell);
+    std::string converted = engine_.EvaluateConversion(cell_, direction_);
+    if (engine_.LastConversionFailed())
+        ++failedCells_;
+    engine_.Numbers.GroupingSeen = false;
+    std::string_view shown = converted;
+    if (!shown.empty() && shown.front() == ' ')
+        shown.remove_prefix(1);
+    if (!attachSymbols_) {
+        out += shown;
+        return;
+    }
+    const ConversionDefinition& definition = engine_.Definition;
+    const bool forward = direction_ == Forward;
+    const std::string& before = forward ? definition.Symbol2 : definition.Symbol1;
+    const std::string& after = forward ? definition.Symbol4 : definition.Symbol3;
+    if (!before.empty()) {
+        out += before;
+        out += ' ';
+    }
+    out += shown;
+    if (!after.empty()) {
+        out += ' ';
+        out += after;
+    }
+}
+
+TableConversionResult ConvertTable(Engine& engine, std::string_view table, Direction direction,
+                                   bool attachSymbols) {
+    TableConversionResult result;
+    TableConverter converter(engine, direction, attachSymbols);
+    // Converted cells are about as long as the cells they replace.
+    result.text.reserve(table.size() + table.size() / 4);
+    const std::size_t used = converter.Feed(table, result.text);
+    converter.Finish(table.substr(used), result.text);
+    result.failedCells = converter.FailedCells();
+    return result;
 }
 
 } // namespace ombrix

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace ombrix {
 
@@ -14,22 +15,55 @@ enum class CellStatus : std::int16_t { Keep = 0, Convert = 1, Header = 2 };
 
 struct CellClassification {
     CellStatus status = CellStatus::Keep;
-    std::string text; // the part of the cell to convert, or the cell itself
+    std::string_view text; // the part of the cell to convert, or the cell itself
 };
 
 // Finds the number in a cell such as "12,50 EUR"; text cells are kept, and
-// text in the first row (rowsDone == 0) marks a header that is dropped.
-CellClassification Incontrol(const std::string& cell, int rowsDone);
+// text in the first row (rowsDone == 0) marks a header that is dropped. The
+// text returned lies inside `cell`.
+CellClassification Incontrol(std::string_view cell, int rowsDone);
 
 struct TableConversionResult {
     std::string text;
     int failedCells = 0;
 };
 
+// Converts a table that arrives in pieces, so a large one never has to be
+// held whole. The pieces may split the table anywhere; the output is the same
+// as for the table in one piece. The user's decimal separator is asked once,
+// when the converter is made, and holds for the whole table.
+class TableConverter {
+public:
+    TableConverter(Engine& engine, Direction direction, bool attachSymbols);
+
+    // Converts every complete row of `text` onto `out` and returns how many
+    // bytes that took; the caller passes the rest again with more text.
+    std::size_t Feed(std::string_view text, std::string& out);
+    // Converts the last row, which has no line ending of its own; it gets the
+    // line ending the table uses.
+    void Finish(std::string_view lastRow, std::string& out);
+    int FailedCells() const { return failedCells_; }
+
+private:
+    void ConvertRow(std::string_view row, std::string_view lineEnding, std::string& out);
+    void ConvertCell(std::string_view cell, std::string& out);
+
+    Engine& engine_;
+    NumberText::SeparatorPin pin_;
+    Direction direction_;
+    bool attachSymbols_;
+    bool formula_;
+    int rowsDone_ = 0;
+    int failedCells_ = 0;
+    bool sawLineFeed_ = false;
+    bool sawCarriageReturnLineFeed_ = false;
+    std::string cell_; // the cell handed to the engine, reused
+};
+
 // Converts every cell of `table` in `direction`; with `attachSymbols` the unit
 // symbols are put around each converted value. The engine's error box is shown
 // once per failing cell, which is left empty.
-TableConversionResult ConvertTable(Engine& engine, std::string table, Direction direction,
+TableConversionResult ConvertTable(Engine& engine, std::string_view table, Direction direction,
                                    bool attachSymbols);
 
 } // namespace ombrix

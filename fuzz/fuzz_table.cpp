@@ -7,8 +7,10 @@
 #include "FuzzSupport.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::optional<ombrix::fuzzing::SplitInput> input =
@@ -28,6 +30,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string file = path;
     engine.LoadConversion(file, 1);
     const ombrix::Direction direction = (flags & 4) ? ombrix::Forward : ombrix::Reverse;
-    ombrix::ConvertTable(engine, input->second, direction, (flags & 0x80) != 0);
+    const bool symbols = (flags & 0x80) != 0;
+    const std::string whole = ombrix::ConvertTable(engine, input->second, direction, symbols).text;
+    // Fed in pieces, the same table must convert to the same text.
+    const std::string_view table = input->second;
+    const std::size_t piece = 1 + (flags >> 5) % 3 * 7;
+    ombrix::TableConverter converter(engine, direction, symbols);
+    std::string out;
+    std::string pending;
+    for (std::size_t at = 0; at < table.size(); at += piece) {
+        pending += table.substr(at, piece);
+        pending.erase(0, converter.Feed(pending, out));
+    }
+    converter.Finish(pending, out);
+    if (out != whole)
+        std::abort();
     return 0;
 }

@@ -93,15 +93,6 @@ ombrix::MessageTexts FallbackTexts() {
     return texts;
 }
 
-std::string ReadAll(std::FILE* file) {
-    std::string text;
-    char buffer[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, n);
-    return text;
-}
-
 std::string WithoutCarriageReturn(std::string line) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
@@ -131,12 +122,31 @@ int ConvertValues(ombrix::Engine& engine, const Options& options) {
 }
 
 int ConvertTableFromStdin(ombrix::Engine& engine, const Options& options) {
-    std::string table = ReadAll(stdin);
-    ombrix::TableConversionResult result =
-        ombrix::ConvertTable(engine, std::move(table),
-                             options.reverse ? ombrix::Reverse : ombrix::Forward, options.symbols);
-    std::fwrite(result.text.data(), 1, result.text.size(), stdout);
-    return result.failedCells > 0 ? 1 : 0;
+    ombrix::TableConverter converter(engine, options.reverse ? ombrix::Reverse : ombrix::Forward,
+                                     options.symbols);
+    // Block by block, so a table of any size needs only a block's memory.
+    std::string pending;
+    std::string out;
+    char buffer[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+        pending.append(buffer, n);
+        const std::size_t used = converter.Feed(pending, out);
+        pending.erase(0, used);
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        out.clear();
+    }
+    if (std::ferror(stdin)) {
+        std::cerr << "ombrixconv: the table could not be read\n";
+        return 1;
+    }
+    converter.Finish(pending, out);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "ombrixconv: the converted table could not be written\n";
+        return 1;
+    }
+    return converter.FailedCells() > 0 ? 1 : 0;
 }
 
 } // namespace

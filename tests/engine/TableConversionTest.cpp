@@ -101,6 +101,27 @@ TEST_F(TableConversionTest, EveryFailingCellShowsTheErrorAndStaysEmpty) {
     EXPECT_EQ(sink.messages.size(), 2u);
 }
 
+TEST_F(TableConversionTest, TableFedInPiecesConvertsAsInOnePiece) {
+    Doubling();
+    // Header row, text cells, CRLF and bare line feeds, a last row without an ending.
+    const std::string tables[] = {"Amount\tPrice\r\n10\t2 EUR\r\nn/a\t\r\n\r\n7\t8",
+                                  "1\n22\t333\n4444\r", "5\r\n6"};
+    for (const std::string& table : tables) {
+        const std::string whole = ConvertTable(engine, table, Forward, false).text;
+        for (std::size_t piece = 1; piece <= table.size(); ++piece) {
+            TableConverter converter(engine, Forward, false);
+            std::string out;
+            std::string pending;
+            for (std::size_t at = 0; at < table.size(); at += piece) {
+                pending += table.substr(at, piece);
+                pending.erase(0, converter.Feed(pending, out));
+            }
+            converter.Finish(pending, out);
+            EXPECT_EQ(out, whole) << "pieces of " << piece << " from " << table;
+        }
+    }
+}
+
 TEST_F(TableConversionTest, EmptyTableGivesNothing) {
     Doubling();
     EXPECT_EQ(ConvertTable(engine, "", Forward, false).text, "");
