@@ -1,5 +1,6 @@
 #include "engine/Decimal.h"
 
+#include "engine/DecimalKernels.h"
 #include "engine/WideUInt.h"
 
 #include <algorithm>
@@ -136,6 +137,126 @@ public:
         return d;
     }
 
+    static Decimal build3(const std::uint32_t x[3], int scale, bool negative) {
+        Decimal d;
+        d.lo_ = x[0];
+        d.mid_ = x[1];
+        d.hi_ = x[2];
+        d.scale_ = std::uint8_t(scale);
+        d.negative_ = negative && (x[0] | x[1] | x[2]) != 0;
+        return d;
+    }
+
+    // Rounds an exact magnitude of up to five limbs at `scale` into its low
+    // three limbs in one step, when that drops at most nine digits for its
+    // width (and any number for the scale limit alone). Answers the new
+    // scale, or -1 to leave the case to make().
+    template <int N> static int quickRound(std::uint32_t (&x)[N], int scale) {
+        using namespace decimal_kernels;
+        static_assert(N >= 5);
+        for (int i = 5; i < N; ++i) {
+            if (x[i] != 0)
+                return -1;
+        }
+        const std::uint64_t above = (std::uint64_t(x[4]) << 32) | x[3];
+        const int k = std::max(scale - Decimal::MaxScale, digitCount(above));
+        if (k > scale || (above != 0 && k > 9))
+            return -1;
+        if (k > 0 && dropDigits96(x, std::uint32_t(above), k).roundsUp((x[0] & 1) != 0) &&
+            increment96(x))
+            return -1;
+        return scale - k;
+    }
+
+    // Sums and differences of operands at different scales, in fixed width
+    // while the finer scale is at most 19 places away: the result's limbs go
+    // to x and its sign to `negative`; answers its scale as quickRound does.
+    static int addAtMixedScales(const Decimal& a, bool aNegative, const Decimal& b, bool bNegative,
+                                std::uint32_t (&x)[5], bool& negative) {
+        using namespace decimal_kernels;
+        const bool aFiner = a.scale_ > b.scale_;
+        const Decimal& fine = aFiner ? a : b;
+        const Decimal& coarse = aFiner ? b : a;
+        const bool fineNegative = aFiner ? aNegative : bNegative;
+        const bool coarseNegative = aFiner ? bNegative : aNegative;
+        const int shift = fine.scale_ - coarse.scale_;
+        if (shift >= int(pow10u64.size()))
+            return -1;
+        const std::uint32_t coarseLimbs[3] = {coarse.lo_, coarse.mid_, coarse.hi_};
+        mul96By64(coarseLimbs, pow10u64[std::size_t(shift)], x);
+        std::uint32_t y[5] = {fine.lo_, fine.mid_, fine.hi_, 0, 0};
+        negative = fineNegative;
+        if (fineNegative == coarseNegative) {
+            addTo<5>(x, y);
+        } else if (!lessThan<5>(x, y)) {
+            subtractFrom<5>(x, y);
+            negative = coarseNegative;
+        } else {
+            subtractFrom<5>(y, x);
+            std::copy(y, y + 5, x);
+        }
+        return quickRound(x, fine.scale_);
+    }
+
+    // a / b for a below 2^64 and b below 2^32, the shape of amounts and rates:
+    // a four-limb numerator and a one-limb divisor. The rounded quotient goes
+    // to q, whether it is exact to `exact`; answers its scale, or -1 to leave
+    // the case to the general division.
+    static int divideSmall(const Decimal& a, const Decimal& b, std::uint32_t (&q)[3], bool& exact) {
+        using namespace decimal_kernels;
+        const std::uint64_t x = (std::uint64_t(a.mid_) << 32) | a.lo_;
+        const std::uint32_t y = b.lo_;
+        const int finest = Decimal::MaxScale - a.scale_ + b.scale_;
+        const int xBits = 64 - std::countl_zero(x);
+        const int yBits = 32 - std::countl_zero(y);
+        // The quotient x * 10^e / y fits 96 bits exactly when the numerator's
+        // part above 96 bits is below y; 0.30102 is just under log10(2).
+        int e = std::min(finest, (yBits + 95 - xBits) * 30102 / 100000);
+        std::uint32_t n[4];
+        // n = x * 10^exponent; false when that is not below y * 2^96.
+        auto scaled = [&](int exponent) {
+            const WidePow10& p = widePow10[std::size_t(exponent)];
+            if (p.size > 4)
+                return false;
+            const std::uint32_t x0 = std::uint32_t(x);
+            const std::uint32_t x1 = std::uint32_t(x >> 32);
+            std::uint64_t carry0 = 0;
+            std::uint64_t carry1 = 0;
+            std::uint32_t previous = 0; // p's limb below the current one
+            for (int i = 0; i < 4; ++i) {
+                const std::uint64_t t0 = std::uint64_t(x0) * p.limb[i] + carry0;
+                const std::uint64_t t1 = std::uint64_t(x1) * previous + carry1 + std::uint32_t(t0);
+                n[i] = std::uint32_t(t1);
+                carry0 = t0 >> 32;
+                carry1 = t1 >> 32;
+                previous = p.limb[i];
+            }
+            // What lies above the four limbs must be nothing.
+            const std::uint64_t top = std::uint64_t(x1) * previous + carry1 + carry0;
+            return top == 0 && n[3] < y;
+        };
+        if (!scaled(e))
+            return -1;
+        while (e < finest && scaled(e + 1))
+            ++e;
+        scaled(e);
+        const int scale = a.scale_ - b.scale_ + e;
+        if (scale < 0)
+            return -1;
+        std::uint64_t remainder = n[3];
+        for (int i = 2; i >= 0; --i) {
+            const std::uint64_t cur = (remainder << 32) | n[i];
+            q[i] = std::uint32_t(cur / y);
+            remainder = cur % y;
+        }
+        exact = remainder == 0;
+        // Half-to-even: twice the remainder against the divisor.
+        const std::uint64_t twice = remainder * 2;
+        if ((twice > y || (twice == y && (q[0] & 1) != 0)) && increment96(q))
+            return -1;
+        return scale;
+    }
+
     template <typename Wide = NarrowWide> static Wide wide(const Decimal& d) {
         return Wide::from96(d.lo_, d.mid_, d.hi_);
     }
@@ -183,6 +304,10 @@ public:
                 return {d, DecimalStatus::Ok};
             }
         }
+        std::uint32_t sum[5];
+        bool negative = false;
+        if (const int s = addAtMixedScales(a, a.negative_, b, bNegative, sum, negative); s >= 0)
+            return {build3(sum, s, negative), DecimalStatus::Ok};
         int scale = std::max(a.scale_, b.scale_);
         NarrowWide x = wide(a);
         NarrowWide y = wide(b);
@@ -278,6 +403,32 @@ DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSepa
         text.remove_suffix(1);
     }
 
+    // Up to nineteen digits and a point, the everyday case, fit one word.
+    if (decimalSeparator.size() == 1 && text.size() <= 20) {
+        std::uint64_t magnitude = 0;
+        int digits = 0;
+        int scale = 0;
+        bool point = false;
+        bool plain = true;
+        for (char c : text) {
+            if (c >= '0' && c <= '9') {
+                magnitude = magnitude * 10 + std::uint64_t(c - '0');
+                ++digits;
+                scale += point ? 1 : 0;
+            } else if (c == decimalSeparator.front() && !point) {
+                point = true;
+            } else {
+                plain = false;
+                break;
+            }
+        }
+        if (plain && digits > 0 && digits <= 19) {
+            const std::uint32_t x[3] = {std::uint32_t(magnitude), std::uint32_t(magnitude >> 32),
+                                        0};
+            return {DecimalBuilder::build3(x, scale, negative), DecimalStatus::Ok};
+        }
+    }
+
     // Enough digits to round correctly; later ones only decide a tie.
     constexpr int keptDigitsLimit = 40;
     NarrowWide magnitude;
@@ -342,19 +493,20 @@ DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSepa
 }
 
 std::string Decimal::magnitudeDigits() const {
-    NarrowWide magnitude = DecimalBuilder::wide(*this);
-    if (magnitude.isZero())
-        return "0";
-    // 29 digits at most; filled from the right.
+    // 29 digits at most; nine at a time from the right.
     char digits[32];
     char* first = digits + sizeof digits;
-    while (!magnitude.isZero()) {
-        std::uint32_t chunk = magnitude.divPow10(9);
-        for (int k = 0; k < 9 && (chunk != 0 || !magnitude.isZero()); ++k) {
+    std::uint32_t x[3] = {lo_, mid_, hi_};
+    do {
+        std::uint32_t chunk = decimal_kernels::divide96ByPow10(x, 0, 9);
+        const bool more = (x[0] | x[1] | x[2]) != 0;
+        for (int k = 0; k < 9 && (chunk != 0 || more); ++k) {
             *--first = char('0' + chunk % 10);
             chunk /= 10;
         }
-    }
+    } while ((x[0] | x[1] | x[2]) != 0);
+    if (first == digits + sizeof digits)
+        *--first = '0';
     return std::string(first, digits + sizeof digits);
 }
 
@@ -392,13 +544,9 @@ Decimal Decimal::abs() const {
 }
 
 Decimal Decimal::truncated() const {
-    NarrowWide magnitude = DecimalBuilder::wide(*this);
-    for (int left = scale_; left > 0;) {
-        int step = std::min(left, 9);
-        magnitude.divPow10(step);
-        left -= step;
-    }
-    return DecimalBuilder::build(magnitude, 0, negative_);
+    std::uint32_t x[3] = {lo_, mid_, hi_};
+    decimal_kernels::dropDigits96(x, 0, scale_);
+    return DecimalBuilder::build3(x, 0, negative_);
 }
 
 Decimal Decimal::roundedAwayFromZero(int decimals) const {
@@ -406,15 +554,11 @@ Decimal Decimal::roundedAwayFromZero(int decimals) const {
         decimals = 0;
     if (scale_ <= decimals)
         return *this;
-    NarrowWide magnitude = DecimalBuilder::wide(*this);
-    for (int left = scale_ - decimals - 1; left > 0;) {
-        int step = std::min(left, 9);
-        magnitude.divPow10(step);
-        left -= step;
-    }
-    if (magnitude.divPow10(1) >= 5)
-        magnitude.addSmall(1);
-    return DecimalBuilder::build(magnitude, decimals, negative_);
+    std::uint32_t x[3] = {lo_, mid_, hi_};
+    // Dropping a digit leaves room below 2^96 for the one added.
+    if (decimal_kernels::dropDigits96(x, 0, scale_ - decimals).atLeastHalf)
+        decimal_kernels::increment96(x);
+    return DecimalBuilder::build3(x, decimals, negative_);
 }
 
 double Decimal::toDouble() const {
@@ -433,6 +577,12 @@ DecimalResult Decimal::sub(const Decimal& other) const {
 }
 
 DecimalResult Decimal::mul(const Decimal& other) const {
+    const std::uint32_t x[3] = {lo_, mid_, hi_};
+    const std::uint32_t y[3] = {other.lo_, other.mid_, other.hi_};
+    std::uint32_t p[6];
+    decimal_kernels::mul96By96(x, y, p);
+    if (const int s = DecimalBuilder::quickRound(p, scale_ + other.scale_); s >= 0)
+        return {DecimalBuilder::build3(p, s, negative_ != other.negative_), DecimalStatus::Ok};
     NarrowWide product = NarrowWide::mul(DecimalBuilder::wide(*this), DecimalBuilder::wide(other));
     return DecimalBuilder::make(product, scale_ + other.scale_, negative_ != other.negative_,
                                 false);
@@ -443,18 +593,60 @@ DecimalResult Decimal::div(const Decimal& other) const {
         return {Decimal(), DecimalStatus::DivisionByZero};
     if (isZero())
         return {Decimal(), DecimalStatus::Ok};
-    // One digit beyond the finest scale, plus the remainder as a sticky bit,
-    // is all that correct rounding needs.
-    constexpr int guardScale = MaxScale + 1;
-    DivisionWide numerator = DecimalBuilder::wide<DivisionWide>(*this);
-    numerator.mulPow10(guardScale - (scale_ - other.scale_));
-    DivisionWide quotient, remainder;
-    DivisionWide::divMod(numerator, DecimalBuilder::wide<DivisionWide>(other), quotient, remainder);
-    DecimalResult r = DecimalBuilder::make(quotient, guardScale, negative_ != other.negative_,
-                                           !remainder.isZero());
-    if (r.ok() && remainder.isZero())
-        r.value = DecimalBuilder::withoutTrailingZeros(r.value);
-    return r;
+    const bool negative = negative_ != other.negative_;
+    if (hi_ == 0 && other.hi_ == 0 && other.mid_ == 0) {
+        std::uint32_t q[3];
+        bool exact = false;
+        if (const int s = DecimalBuilder::divideSmall(*this, other, q, exact); s >= 0) {
+            const Decimal d = DecimalBuilder::build3(q, s, negative);
+            return {exact ? DecimalBuilder::withoutTrailingZeros(d) : d, DecimalStatus::Ok};
+        }
+    }
+    const DivisionWide x = DecimalBuilder::wide<DivisionWide>(*this);
+    const DivisionWide y = DecimalBuilder::wide<DivisionWide>(other);
+    // The quotient x * 10^e / y fits 96 bits exactly when x * 10^e < y * 2^96.
+    // The finest scale is found first, so the one long division gives the
+    // result's digits and its remainder decides the rounding.
+    DivisionWide limit = y;
+    limit.shiftLimbsUp(3);
+    const int finest = MaxScale - scale_ + other.scale_;
+    // 0.30102 is just under log10(2): this many powers of ten surely fit.
+    int e = std::min(finest, (bitLength(y) + 95 - bitLength(x)) * 30102 / 100000);
+    auto scaled = [&x](int exponent) {
+        const decimal_kernels::WidePow10& p = decimal_kernels::widePow10[std::size_t(exponent)];
+        return DivisionWide::mul(x, DivisionWide::fromLimbs(p.limb, p.size));
+    };
+    DivisionWide numerator = scaled(e);
+    while (e < finest) {
+        DivisionWide next = numerator;
+        next.mulSmall(10);
+        if (DivisionWide::compare(next, limit) >= 0)
+            break;
+        numerator = next;
+        ++e;
+    }
+    for (;;) {
+        const int scale = scale_ - other.scale_ + e;
+        if (scale < 0)
+            return {Decimal(), DecimalStatus::Overflow};
+        DivisionWide quotient, remainder;
+        DivisionWide::divMod(numerator, y, quotient, remainder);
+        // Half-to-even: twice the remainder against the divisor.
+        DivisionWide twice = remainder;
+        twice.add(remainder);
+        const int half = DivisionWide::compare(twice, y);
+        if (half > 0 || (half == 0 && quotient.isOdd()))
+            quotient.addSmall(1);
+        if (quotient.fits96()) {
+            const Decimal d = DecimalBuilder::build(quotient, scale, negative);
+            return {remainder.isZero() ? DecimalBuilder::withoutTrailingZeros(d) : d,
+                    DecimalStatus::Ok};
+        }
+        // Rounding up carried past 96 bits: one place fewer.
+        if (--e < 0)
+            return {Decimal(), DecimalStatus::Overflow};
+        numerator = scaled(e);
+    }
 }
 
 int Decimal::compare(const Decimal& a, const Decimal& b) {

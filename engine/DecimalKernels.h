@@ -1,0 +1,203 @@
+#pragma once
+// Fixed-width steps for the everyday shapes of Decimal arithmetic: a 96-bit
+// magnitude as three 32-bit limbs, least significant first. Every product and
+// quotient uses 32-bit limbs with 64-bit intermediates, so the code is the same
+// on compilers without a 128-bit type; divisions by a constant power of ten
+// compile to multiplications.
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+namespace ombrix::decimal_kernels {
+
+inline constexpr std::array<std::uint64_t, 20> pow10u64 = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+// 10^0 to 10^57 in up to six 32-bit limbs: the widest factor a division's
+// numerator takes.
+struct WidePow10 {
+    std::uint32_t limb[6];
+    int size;
+};
+
+inline constexpr std::array<WidePow10, 58> widePow10 = [] {
+    std::array<WidePow10, 58> table{};
+    WidePow10 p{{1, 0, 0, 0, 0, 0}, 1};
+    for (WidePow10& entry : table) {
+        entry = p;
+        std::uint64_t carry = 0;
+        for (int i = 0; i < 6; ++i) {
+            const std::uint64_t t = std::uint64_t(p.limb[i]) * 10 + carry;
+            p.limb[i] = std::uint32_t(t);
+            carry = t >> 32;
+        }
+        p.size = 6;
+        while (p.size > 1 && p.limb[p.size - 1] == 0)
+            --p.size;
+    }
+    return table;
+}();
+
+// The number of decimal digits of v; 0 for 0.
+inline int digitCount(std::uint64_t v) {
+    if (v == 0)
+        return 0;
+    // 1233 / 4096 is just above log10(2): the guess is exact or one short.
+    const int bits = 64 - std::countl_zero(v);
+    const int guess = (bits * 1233) >> 12;
+    return guess + (guess < 20 && v >= pow10u64[std::size_t(guess)] ? 1 : 0);
+}
+
+// x (3 limbs) * p into out (5 limbs).
+inline void mul96By64(const std::uint32_t x[3], std::uint64_t p, std::uint32_t out[5]) {
+    const std::uint64_t p0 = std::uint32_t(p);
+    const std::uint64_t p1 = p >> 32;
+    std::uint64_t t = x[0] * p0;
+    out[0] = std::uint32_t(t);
+    t = x[1] * p0 + (t >> 32);
+    out[1] = std::uint32_t(t);
+    t = x[2] * p0 + (t >> 32);
+    out[2] = std::uint32_t(t);
+    out[3] = std::uint32_t(t >> 32);
+    out[4] = 0;
+    if (p1 == 0)
+        return;
+    t = x[0] * p1 + out[1];
+    out[1] = std::uint32_t(t);
+    t = x[1] * p1 + out[2] + (t >> 32);
+    out[2] = std::uint32_t(t);
+    t = x[2] * p1 + out[3] + (t >> 32);
+    out[3] = std::uint32_t(t);
+    out[4] = std::uint32_t(t >> 32);
+}
+
+// x (3 limbs) * y (3 limbs) into out (6 limbs).
+inline void mul96By96(const std::uint32_t x[3], const std::uint32_t y[3], std::uint32_t out[6]) {
+    std::uint64_t t = std::uint64_t(x[0]) * y[0];
+    out[0] = std::uint32_t(t);
+    t = std::uint64_t(x[0]) * y[1] + (t >> 32);
+    out[1] = std::uint32_t(t);
+    t = std::uint64_t(x[0]) * y[2] + (t >> 32);
+    out[2] = std::uint32_t(t);
+    out[3] = std::uint32_t(t >> 32);
+    for (int i = 1; i < 3; ++i) {
+        t = std::uint64_t(x[i]) * y[0] + out[i];
+        out[i] = std::uint32_t(t);
+        t = std::uint64_t(x[i]) * y[1] + out[i + 1] + (t >> 32);
+        out[i + 1] = std::uint32_t(t);
+        t = std::uint64_t(x[i]) * y[2] + out[i + 2] + (t >> 32);
+        out[i + 2] = std::uint32_t(t);
+        out[i + 3] = std::uint32_t(t >> 32);
+    }
+}
+
+// Adds y to x, both n limbs; no carry may leave the top limb.
+template <int N> void addTo(std::uint32_t x[N], const std::uint32_t y[N]) {
+    std::uint64_t carry = 0;
+    for (int i = 0; i < N; ++i) {
+        const std::uint64_t s = std::uint64_t(x[i]) + y[i] + carry;
+        x[i] = std::uint32_t(s);
+        carry = s >> 32;
+    }
+}
+
+// Subtracts y from x, both n limbs; requires x >= y.
+template <int N> void subtractFrom(std::uint32_t x[N], const std::uint32_t y[N]) {
+    std::uint64_t borrow = 0;
+    for (int i = 0; i < N; ++i) {
+        const std::uint64_t d = std::uint64_t(x[i]) - y[i] - borrow;
+        x[i] = std::uint32_t(d);
+        borrow = d >> 63;
+    }
+}
+
+template <int N> bool lessThan(const std::uint32_t x[N], const std::uint32_t y[N]) {
+    for (int i = N - 1; i >= 0; --i) {
+        if (x[i] != y[i])
+            return x[i] < y[i];
+    }
+    return false;
+}
+
+// Divides (remainder * 2^96 + x) by P in place, remainder < P, and returns
+// the new remainder.
+template <std::uint32_t P> std::uint32_t divide96(std::uint32_t x[3], std::uint32_t remainder) {
+    for (int i = 2; i >= 0; --i) {
+        const std::uint64_t cur = (std::uint64_t(remainder) << 32) | x[i];
+        x[i] = std::uint32_t(cur / P);
+        remainder = std::uint32_t(cur % P);
+    }
+    return remainder;
+}
+
+// The same for P = 10^k, k from 1 to 9.
+inline std::uint32_t divide96ByPow10(std::uint32_t x[3], std::uint32_t remainder, int k) {
+    switch (k) {
+    case 1:
+        return divide96<10u>(x, remainder);
+    case 2:
+        return divide96<100u>(x, remainder);
+    case 3:
+        return divide96<1000u>(x, remainder);
+    case 4:
+        return divide96<10000u>(x, remainder);
+    case 5:
+        return divide96<100000u>(x, remainder);
+    case 6:
+        return divide96<1000000u>(x, remainder);
+    case 7:
+        return divide96<10000000u>(x, remainder);
+    case 8:
+        return divide96<100000000u>(x, remainder);
+    default:
+        return divide96<1000000000u>(x, remainder);
+    }
+}
+
+// Adds one to x; true when the carry left 96 bits.
+inline bool increment96(std::uint32_t x[3]) {
+    for (int i = 0; i < 3; ++i) {
+        if (++x[i] != 0)
+            return false;
+    }
+    return true;
+}
+
+// What dividing by 10^k dropped: whether it was at least half of 10^k,
+// exactly half, or more than nothing.
+struct Dropped {
+    bool atLeastHalf = false;
+    bool exactlyHalf = false;
+    bool any = false;
+
+    // Half-to-even: a tie goes to the even neighbour.
+    bool roundsUp(bool odd) const { return atLeastHalf && (!exactlyHalf || odd); }
+};
+
+// (above * 2^96 + x) / 10^k, truncated in place, for k from 0 to 28 and
+// above < 10^k; above must be 0 when k is over 9.
+inline Dropped dropDigits96(std::uint32_t x[3], std::uint32_t above, int k) {
+    Dropped d;
+    if (k == 0)
+        return d;
+    // The lower chunks only tell whether anything below the top chunk was lost.
+    bool lowerLost = false;
+    while (k > 9) {
+        lowerLost |= divide96<1000000000u>(x, 0) != 0;
+        k -= 9;
+    }
+    const std::uint32_t top = divide96ByPow10(x, above, k);
+    const std::uint32_t half = std::uint32_t(pow10u64[std::size_t(k)] / 2);
+    d.atLeastHalf = top >= half;
+    d.exactlyHalf = top == half && !lowerLost;
+    d.any = top != 0 || lowerLost;
+    return d;
+}
+
+} // namespace ombrix::decimal_kernels
