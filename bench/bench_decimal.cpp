@@ -1,5 +1,6 @@
-// Decimal arithmetic on 28-digit operands against GCC's decimal floating point
-// (decimal128, 34 digits) measured in the same run.
+// Decimal arithmetic against GCC's decimal floating point (decimal128, 34
+// digits) measured in the same run: on 28-digit operands, and on the amounts
+// and rates that conversions use.
 
 #include "engine/Decimal.h"
 
@@ -31,30 +32,48 @@ constexpr std::array<Operand, 8> operands = {{
     {"1732050807568877293527446341", 27},
 }};
 
+// Amounts and rates as conversions use them: few digits, few decimals.
+constexpr std::array<Operand, 8> amounts = {{
+    {"123456", 2},
+    {"195583", 5},
+    {"4869041", 2},
+    {"655957", 5},
+    {"1", 2},
+    {"403399", 4},
+    {"100", 0},
+    {"220371", 5},
+}};
+
 ombrix::Decimal toDecimal(const Operand& o) {
     std::string text = o.digits;
+    if (int(text.size()) <= o.scale)
+        text.insert(0, std::size_t(o.scale + 1) - text.size(), '0');
     text.insert(text.size() - std::size_t(o.scale), ".");
     return ombrix::Decimal::parse(text, ".").value;
 }
 
 decimal128 toDecimal128(const Operand& o) {
     std::string text = o.digits;
-    decimal128 value = std::decimal::make_decimal128(std::stoll(text.substr(0, 14)), 14);
+    if (text.size() <= 14)
+        return std::decimal::make_decimal128(std::stoll(text), -o.scale);
+    decimal128 value =
+        std::decimal::make_decimal128(std::stoll(text.substr(0, 14)), int(text.size()) - 14);
     value += std::decimal::make_decimal128(std::stoll(text.substr(14)), 0);
     return value * std::decimal::make_decimal128(1LL, -o.scale);
 }
 
-template <typename T, typename Convert> std::array<T, operands.size()> all(Convert convert) {
-    std::array<T, operands.size()> values{};
-    for (std::size_t i = 0; i < operands.size(); ++i)
-        values[i] = convert(operands[i]);
+template <typename T, typename Convert>
+std::array<T, 8> all(const std::array<Operand, 8>& set, Convert convert) {
+    std::array<T, 8> values{};
+    for (std::size_t i = 0; i < set.size(); ++i)
+        values[i] = convert(set[i]);
     return values;
 }
 
 enum class Op { Add, Mul, Div };
 
-template <Op op> void OurDecimal(benchmark::State& state) {
-    auto values = all<ombrix::Decimal>(toDecimal);
+template <Op op, const std::array<Operand, 8>& set> void OurDecimal(benchmark::State& state) {
+    auto values = all<ombrix::Decimal>(set, toDecimal);
     std::size_t i = 0;
     for (auto _ : state) {
         const ombrix::Decimal& a = values[i % values.size()];
@@ -65,8 +84,8 @@ template <Op op> void OurDecimal(benchmark::State& state) {
     }
 }
 
-template <Op op> void GccDecimal128(benchmark::State& state) {
-    auto values = all<decimal128>(toDecimal128);
+template <Op op, const std::array<Operand, 8>& set> void GccDecimal128(benchmark::State& state) {
+    auto values = all<decimal128>(set, toDecimal128);
     std::size_t i = 0;
     for (auto _ : state) {
         const decimal128& a = values[i % values.size()];
@@ -77,12 +96,18 @@ template <Op op> void GccDecimal128(benchmark::State& state) {
     }
 }
 
-BENCHMARK(OurDecimal<Op::Add>)->Name("add/Decimal");
-BENCHMARK(GccDecimal128<Op::Add>)->Name("add/decimal128");
-BENCHMARK(OurDecimal<Op::Mul>)->Name("multiply/Decimal");
-BENCHMARK(GccDecimal128<Op::Mul>)->Name("multiply/decimal128");
-BENCHMARK(OurDecimal<Op::Div>)->Name("divide/Decimal");
-BENCHMARK(GccDecimal128<Op::Div>)->Name("divide/decimal128");
+BENCHMARK(OurDecimal<Op::Add, operands>)->Name("add/Decimal");
+BENCHMARK(GccDecimal128<Op::Add, operands>)->Name("add/decimal128");
+BENCHMARK(OurDecimal<Op::Mul, operands>)->Name("multiply/Decimal");
+BENCHMARK(GccDecimal128<Op::Mul, operands>)->Name("multiply/decimal128");
+BENCHMARK(OurDecimal<Op::Div, operands>)->Name("divide/Decimal");
+BENCHMARK(GccDecimal128<Op::Div, operands>)->Name("divide/decimal128");
+BENCHMARK(OurDecimal<Op::Add, amounts>)->Name("amounts/add/Decimal");
+BENCHMARK(GccDecimal128<Op::Add, amounts>)->Name("amounts/add/decimal128");
+BENCHMARK(OurDecimal<Op::Mul, amounts>)->Name("amounts/multiply/Decimal");
+BENCHMARK(GccDecimal128<Op::Mul, amounts>)->Name("amounts/multiply/decimal128");
+BENCHMARK(OurDecimal<Op::Div, amounts>)->Name("amounts/divide/Decimal");
+BENCHMARK(GccDecimal128<Op::Div, amounts>)->Name("amounts/divide/decimal128");
 
 } // namespace
 

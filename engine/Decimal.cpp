@@ -262,16 +262,22 @@ public:
     }
 
     static Decimal withoutTrailingZeros(const Decimal& d) {
-        NarrowWide magnitude = wide(d);
+        using decimal_kernels::divide96ByPow10;
+        std::uint32_t x[3] = {d.lo_, d.mid_, d.hi_};
         int scale = d.scale_;
-        while (scale > 0 && !magnitude.isZero()) {
-            NarrowWide shorter = magnitude;
-            if (shorter.divPow10(1) != 0)
-                break;
-            magnitude = shorter;
-            --scale;
+        if ((x[0] | x[1] | x[2]) == 0)
+            return d;
+        // Nine zeros at a time while there are as many, then one at a time.
+        for (int step : {9, 1}) {
+            while (scale >= step) {
+                std::uint32_t shorter[3] = {x[0], x[1], x[2]};
+                if (divide96ByPow10(shorter, 0, step) != 0)
+                    break;
+                std::copy(shorter, shorter + 3, x);
+                scale -= step;
+            }
         }
-        return build(magnitude, scale, d.negative_);
+        return build3(x, scale, d.negative_);
     }
 
     static DecimalResult addSigned(const Decimal& a, const Decimal& b, bool negateB) {
@@ -302,6 +308,38 @@ public:
                 d.hi_ = std::uint32_t(t);
                 d.negative_ = (aLarger ? a.negative_ : bNegative) && !d.isZero();
                 return {d, DecimalStatus::Ok};
+            }
+        }
+        if (a.hi_ == 0 && b.hi_ == 0) {
+            // Both within one word, and the aligned one still within it: word arithmetic.
+            const bool aFiner = a.scale_ > b.scale_;
+            const Decimal& fine = aFiner ? a : b;
+            const Decimal& coarse = aFiner ? b : a;
+            const bool fineNegative = aFiner ? a.negative_ : bNegative;
+            const bool coarseNegative = aFiner ? bNegative : a.negative_;
+            const std::size_t shift = std::size_t(fine.scale_ - coarse.scale_);
+            const std::uint64_t c = (std::uint64_t(coarse.mid_) << 32) | coarse.lo_;
+            const std::uint64_t f = (std::uint64_t(fine.mid_) << 32) | fine.lo_;
+            if (shift < decimal_kernels::pow10u64.size() &&
+                c <= decimal_kernels::maxTimesPow10[shift]) {
+                const std::uint64_t aligned = c * decimal_kernels::pow10u64[shift];
+                std::uint64_t magnitude = 0;
+                bool negative = fineNegative;
+                bool fits = true;
+                if (fineNegative == coarseNegative) {
+                    magnitude = aligned + f;
+                    fits = magnitude >= aligned;
+                } else if (aligned >= f) {
+                    magnitude = aligned - f;
+                    negative = coarseNegative;
+                } else {
+                    magnitude = f - aligned;
+                }
+                if (fits) {
+                    const std::uint32_t x[3] = {std::uint32_t(magnitude),
+                                                std::uint32_t(magnitude >> 32), 0};
+                    return {build3(x, fine.scale_, negative), DecimalStatus::Ok};
+                }
             }
         }
         std::uint32_t sum[5];
@@ -493,8 +531,13 @@ DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSepa
 }
 
 std::string Decimal::magnitudeDigits() const {
-    // 29 digits at most; nine at a time from the right.
     char digits[32];
+    if (hi_ == 0) {
+        const std::uint64_t word = (std::uint64_t(mid_) << 32) | lo_;
+        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, word);
+        return std::string(digits, ec == std::errc() ? end : digits);
+    }
+    // 29 digits at most; nine at a time from the right.
     char* first = digits + sizeof digits;
     std::uint32_t x[3] = {lo_, mid_, hi_};
     do {

@@ -44,6 +44,14 @@ inline constexpr std::array<WidePow10, 58> widePow10 = [] {
     return table;
 }();
 
+// The largest word that times 10^k still fits 64 bits.
+inline constexpr std::array<std::uint64_t, 20> maxTimesPow10 = [] {
+    std::array<std::uint64_t, 20> m{};
+    for (std::size_t i = 0; i < m.size(); ++i)
+        m[i] = ~std::uint64_t(0) / pow10u64[i];
+    return m;
+}();
+
 // The number of decimal digits of v; 0 for 0.
 inline int digitCount(std::uint64_t v) {
     if (v == 0)

@@ -208,6 +208,7 @@ TEST(DecimalOracle, ConversionSizedOperandsAgree) {
         const Decimal b = fromWide(Wide::from96(std::uint32_t(std::abs(amount(rng))), 0, 0),
                                    scaleDist(rng), rng() & 1);
         expectSame(a.add(b), oracleAdd(a, b), a, "+", b);
+        expectSame(a.sub(b), oracleAdd(a, b.negated()), a, "-", b);
         expectSame(a.mul(b), oracleMul(a, b), a, "*", b);
         expectSame(a.div(b), oracleDiv(a, b), a, "/", b);
     }
