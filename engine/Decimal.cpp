@@ -198,65 +198,6 @@ public:
         return quickRound(x, fine.scale_);
     }
 
-    // a / b for a below 2^64 and b below 2^32, the shape of amounts and rates:
-    // a four-limb numerator and a one-limb divisor. The rounded quotient goes
-    // to q, whether it is exact to `exact`; answers its scale, or -1 to leave
-    // the case to the general division.
-    static int divideSmall(const Decimal& a, const Decimal& b, std::uint32_t (&q)[3], bool& exact) {
-        using namespace decimal_kernels;
-        const std::uint64_t x = (std::uint64_t(a.mid_) << 32) | a.lo_;
-        const std::uint32_t y = b.lo_;
-        const int finest = Decimal::MaxScale - a.scale_ + b.scale_;
-        const int xBits = 64 - std::countl_zero(x);
-        const int yBits = 32 - std::countl_zero(y);
-        // The quotient x * 10^e / y fits 96 bits exactly when the numerator's
-        // part above 96 bits is below y; 0.30102 is just under log10(2).
-        int e = std::min(finest, (yBits + 95 - xBits) * 30102 / 100000);
-        std::uint32_t n[4];
-        // n = x * 10^exponent; false when that is not below y * 2^96.
-        auto scaled = [&](int exponent) {
-            const WidePow10& p = widePow10[std::size_t(exponent)];
-            if (p.size > 4)
-                return false;
-            const std::uint32_t x0 = std::uint32_t(x);
-            const std::uint32_t x1 = std::uint32_t(x >> 32);
-            std::uint64_t carry0 = 0;
-            std::uint64_t carry1 = 0;
-            std::uint32_t previous = 0; // p's limb below the current one
-            for (int i = 0; i < 4; ++i) {
-                const std::uint64_t t0 = std::uint64_t(x0) * p.limb[i] + carry0;
-                const std::uint64_t t1 = std::uint64_t(x1) * previous + carry1 + std::uint32_t(t0);
-                n[i] = std::uint32_t(t1);
-                carry0 = t0 >> 32;
-                carry1 = t1 >> 32;
-                previous = p.limb[i];
-            }
-            // What lies above the four limbs must be nothing.
-            const std::uint64_t top = std::uint64_t(x1) * previous + carry1 + carry0;
-            return top == 0 && n[3] < y;
-        };
-        if (!scaled(e))
-            return -1;
-        while (e < finest && scaled(e + 1))
-            ++e;
-        scaled(e);
-        const int scale = a.scale_ - b.scale_ + e;
-        if (scale < 0)
-            return -1;
-        std::uint64_t remainder = n[3];
-        for (int i = 2; i >= 0; --i) {
-            const std::uint64_t cur = (remainder << 32) | n[i];
-            q[i] = std::uint32_t(cur / y);
-            remainder = cur % y;
-        }
-        exact = remainder == 0;
-        // Half-to-even: twice the remainder against the divisor.
-        const std::uint64_t twice = remainder * 2;
-        if ((twice > y || (twice == y && (q[0] & 1) != 0)) && increment96(q))
-            return -1;
-        return scale;
-    }
-
     template <typename Wide = NarrowWide> static Wide wide(const Decimal& d) {
         return Wide::from96(d.lo_, d.mid_, d.hi_);
     }
@@ -631,64 +572,101 @@ DecimalResult Decimal::mul(const Decimal& other) const {
                                 false);
 }
 
+namespace {
+
+// Whether n (9 limbs) is below y (its limbs, `size` of them) * 2^96.
+bool belowShifted(const std::uint32_t n[9], const std::uint32_t y[3], int size) {
+    for (int i = 8; i >= 3 + size; --i) {
+        if (n[i] != 0)
+            return false;
+    }
+    for (int i = size - 1; i >= 0; --i) {
+        if (n[i + 3] != y[i])
+            return n[i + 3] < y[i];
+    }
+    return false;
+}
+
+// Whether twice r is over y, exactly y, or under it: 1, 0 or -1.
+int compareTwice(const std::uint32_t r[3], const std::uint32_t y[3], int size) {
+    std::uint32_t twice[4];
+    std::uint32_t carry = 0;
+    for (int i = 0; i < size; ++i) {
+        twice[i] = (r[i] << 1) | carry;
+        carry = r[i] >> 31;
+    }
+    if (carry != 0)
+        return 1;
+    for (int i = size - 1; i >= 0; --i) {
+        if (twice[i] != y[i])
+            return twice[i] > y[i] ? 1 : -1;
+    }
+    return 0;
+}
+
+} // namespace
+
 DecimalResult Decimal::div(const Decimal& other) const {
+    using namespace decimal_kernels;
     if (other.isZero())
         return {Decimal(), DecimalStatus::DivisionByZero};
     if (isZero())
         return {Decimal(), DecimalStatus::Ok};
-    const bool negative = negative_ != other.negative_;
-    if (hi_ == 0 && other.hi_ == 0 && other.mid_ == 0) {
-        std::uint32_t q[3];
-        bool exact = false;
-        if (const int s = DecimalBuilder::divideSmall(*this, other, q, exact); s >= 0) {
-            const Decimal d = DecimalBuilder::build3(q, s, negative);
-            return {exact ? DecimalBuilder::withoutTrailingZeros(d) : d, DecimalStatus::Ok};
-        }
-    }
-    const DivisionWide x = DecimalBuilder::wide<DivisionWide>(*this);
-    const DivisionWide y = DecimalBuilder::wide<DivisionWide>(other);
+    const std::uint32_t x[3] = {lo_, mid_, hi_};
+    const std::uint32_t y[3] = {other.lo_, other.mid_, other.hi_};
+    const int ySize = other.hi_ != 0 ? 3 : other.mid_ != 0 ? 2 : 1;
     // The quotient x * 10^e / y fits 96 bits exactly when x * 10^e < y * 2^96.
-    // The finest scale is found first, so the one long division gives the
-    // result's digits and its remainder decides the rounding.
-    DivisionWide limit = y;
-    limit.shiftLimbsUp(3);
+    // The finest scale is found first, so one long division gives the result's
+    // digits and its remainder decides the rounding.
     const int finest = MaxScale - scale_ + other.scale_;
-    // 0.30102 is just under log10(2): this many powers of ten surely fit.
-    int e = std::min(finest, (bitLength(y) + 95 - bitLength(x)) * 30102 / 100000);
-    auto scaled = [&x](int exponent) {
-        const decimal_kernels::WidePow10& p = decimal_kernels::widePow10[std::size_t(exponent)];
-        return DivisionWide::mul(x, DivisionWide::fromLimbs(p.limb, p.size));
+    auto bits = [](const std::uint32_t v[3]) {
+        for (int i = 2; i >= 0; --i) {
+            if (v[i] != 0)
+                return 32 * i + 32 - std::countl_zero(v[i]);
+        }
+        return 0;
     };
-    DivisionWide numerator = scaled(e);
+    // 0.30102 is just under log10(2): this many powers of ten surely fit.
+    int e = std::min(finest, (bits(y) + 95 - bits(x)) * 30102 / 100000);
+    std::uint32_t n[9];
+    mulByPow10(x, e, n);
     while (e < finest) {
-        DivisionWide next = numerator;
-        next.mulSmall(10);
-        if (DivisionWide::compare(next, limit) >= 0)
+        std::uint32_t next[9];
+        mulByPow10(x, e + 1, next);
+        if (!belowShifted(next, y, ySize))
             break;
-        numerator = next;
+        std::copy(next, next + 9, n);
         ++e;
     }
+    const bool negative = negative_ != other.negative_;
     for (;;) {
         const int scale = scale_ - other.scale_ + e;
         if (scale < 0)
             return {Decimal(), DecimalStatus::Overflow};
-        DivisionWide quotient, remainder;
-        DivisionWide::divMod(numerator, y, quotient, remainder);
+        std::uint32_t q[3];
+        std::uint32_t r[3] = {0, 0, 0};
+        switch (ySize) {
+        case 1:
+            divideTo96<1>(n, y, q, r);
+            break;
+        case 2:
+            divideTo96<2>(n, y, q, r);
+            break;
+        default:
+            divideTo96<3>(n, y, q, r);
+            break;
+        }
         // Half-to-even: twice the remainder against the divisor.
-        DivisionWide twice = remainder;
-        twice.add(remainder);
-        const int half = DivisionWide::compare(twice, y);
-        if (half > 0 || (half == 0 && quotient.isOdd()))
-            quotient.addSmall(1);
-        if (quotient.fits96()) {
-            const Decimal d = DecimalBuilder::build(quotient, scale, negative);
-            return {remainder.isZero() ? DecimalBuilder::withoutTrailingZeros(d) : d,
-                    DecimalStatus::Ok};
+        const int half = compareTwice(r, y, ySize);
+        if (!((half > 0 || (half == 0 && (q[0] & 1) != 0)) && increment96(q))) {
+            const Decimal d = DecimalBuilder::build3(q, scale, negative);
+            const bool exact = (r[0] | r[1] | r[2]) == 0;
+            return {exact ? DecimalBuilder::withoutTrailingZeros(d) : d, DecimalStatus::Ok};
         }
         // Rounding up carried past 96 bits: one place fewer.
         if (--e < 0)
             return {Decimal(), DecimalStatus::Overflow};
-        numerator = scaled(e);
+        mulByPow10(x, e, n);
     }
 }
 
