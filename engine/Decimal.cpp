@@ -168,36 +168,6 @@ public:
         return scale - k;
     }
 
-    // Sums and differences of operands at different scales, in fixed width
-    // while the finer scale is at most 19 places away: the result's limbs go
-    // to x and its sign to `negative`; answers its scale as quickRound does.
-    static int addAtMixedScales(const Decimal& a, bool aNegative, const Decimal& b, bool bNegative,
-                                std::uint32_t (&x)[5], bool& negative) {
-        using namespace decimal_kernels;
-        const bool aFiner = a.scale_ > b.scale_;
-        const Decimal& fine = aFiner ? a : b;
-        const Decimal& coarse = aFiner ? b : a;
-        const bool fineNegative = aFiner ? aNegative : bNegative;
-        const bool coarseNegative = aFiner ? bNegative : aNegative;
-        const int shift = fine.scale_ - coarse.scale_;
-        if (shift >= int(pow10u64.size()))
-            return -1;
-        const std::uint32_t coarseLimbs[3] = {coarse.lo_, coarse.mid_, coarse.hi_};
-        mul96By64(coarseLimbs, pow10u64[std::size_t(shift)], x);
-        std::uint32_t y[5] = {fine.lo_, fine.mid_, fine.hi_, 0, 0};
-        negative = fineNegative;
-        if (fineNegative == coarseNegative) {
-            addTo<5>(x, y);
-        } else if (!lessThan<5>(x, y)) {
-            subtractFrom<5>(x, y);
-            negative = coarseNegative;
-        } else {
-            subtractFrom<5>(y, x);
-            std::copy(y, y + 5, x);
-        }
-        return quickRound(x, fine.scale_);
-    }
-
     template <typename Wide = NarrowWide> static Wide wide(const Decimal& d) {
         return Wide::from96(d.lo_, d.mid_, d.hi_);
     }
@@ -283,10 +253,27 @@ public:
                 }
             }
         }
-        std::uint32_t sum[5];
-        bool negative = false;
-        if (const int s = addAtMixedScales(a, a.negative_, b, bNegative, sum, negative); s >= 0)
-            return {build3(sum, s, negative), DecimalStatus::Ok};
+        {
+            const bool aFiner = a.scale_ > b.scale_;
+            const Decimal& fine = aFiner ? a : b;
+            const Decimal& coarse = aFiner ? b : a;
+            const bool fineNegative = aFiner ? a.negative_ : bNegative;
+            const bool coarseNegative = aFiner ? bNegative : a.negative_;
+            const int shift = fine.scale_ - coarse.scale_;
+            if (shift < int(decimal_kernels::pow10u64.size())) {
+                bool coarseLarger = true;
+                const decimal_kernels::Rounded96 r = decimal_kernels::alignedSum(
+                    (std::uint64_t(coarse.mid_) << 32) | coarse.lo_, coarse.hi_,
+                    (std::uint64_t(fine.mid_) << 32) | fine.lo_, fine.hi_, shift,
+                    fineNegative != coarseNegative, fine.scale_, coarseLarger);
+                if (r.scale >= 0) {
+                    const std::uint32_t x[3] = {std::uint32_t(r.low), std::uint32_t(r.low >> 32),
+                                                r.high};
+                    return {build3(x, r.scale, coarseLarger ? coarseNegative : fineNegative),
+                            DecimalStatus::Ok};
+                }
+            }
+        }
         int scale = std::max(a.scale_, b.scale_);
         NarrowWide x = wide(a);
         NarrowWide y = wide(b);
@@ -560,22 +547,10 @@ DecimalResult Decimal::sub(const Decimal& other) const {
     return DecimalBuilder::addSigned(*this, other, true);
 }
 
-DecimalResult Decimal::mul(const Decimal& other) const {
-    const std::uint32_t x[3] = {lo_, mid_, hi_};
-    const std::uint32_t y[3] = {other.lo_, other.mid_, other.hi_};
-    std::uint32_t p[6];
-    decimal_kernels::mul96By96(x, y, p);
-    if (const int s = DecimalBuilder::quickRound(p, scale_ + other.scale_); s >= 0)
-        return {DecimalBuilder::build3(p, s, negative_ != other.negative_), DecimalStatus::Ok};
-    NarrowWide product = NarrowWide::mul(DecimalBuilder::wide(*this), DecimalBuilder::wide(other));
-    return DecimalBuilder::make(product, scale_ + other.scale_, negative_ != other.negative_,
-                                false);
-}
-
 namespace {
 
 // Whether n (9 limbs) is below y (its limbs, `size` of them) * 2^96.
-bool belowShifted(const std::uint32_t n[9], const std::uint32_t y[3], int size) {
+bool belowShifted(const std::uint32_t n[9], const std::uint32_t* y, int size) {
     for (int i = 8; i >= 3 + size; --i) {
         if (n[i] != 0)
             return false;
@@ -588,7 +563,7 @@ bool belowShifted(const std::uint32_t n[9], const std::uint32_t y[3], int size) 
 }
 
 // Whether twice r is over y, exactly y, or under it: 1, 0 or -1.
-int compareTwice(const std::uint32_t r[3], const std::uint32_t y[3], int size) {
+int compareTwice(const std::uint32_t* r, const std::uint32_t* y, int size) {
     std::uint32_t twice[4];
     std::uint32_t carry = 0;
     for (int i = 0; i < size; ++i) {
@@ -604,7 +579,69 @@ int compareTwice(const std::uint32_t r[3], const std::uint32_t y[3], int size) {
     return 0;
 }
 
+// p (6 limbs) / 10^k rounded half-to-even into q, for a quotient below 2^96
+// (p < 10^k * 2^96). False when rounding up carried past 96 bits.
+bool dividePow10Rounded(const std::uint32_t p[6], int k, std::uint32_t q[3]) {
+    using namespace decimal_kernels;
+    const WidePow10& divisor = widePow10[std::size_t(k)];
+    std::uint32_t n[9] = {p[0], p[1], p[2], p[3], p[4], p[5], 0, 0, 0};
+    std::uint32_t r[4] = {0, 0, 0, 0};
+    switch (divisor.size) {
+    case 1:
+        divideTo96<1>(n, divisor.limb, q, r);
+        break;
+    case 2:
+        divideTo96<2>(n, divisor.limb, q, r);
+        break;
+    case 3:
+        divideTo96<3>(n, divisor.limb, q, r);
+        break;
+    default:
+        divideTo96<4>(n, divisor.limb, q, r);
+        break;
+    }
+    const int half = compareTwice(r, divisor.limb, divisor.size);
+    return !((half > 0 || (half == 0 && (q[0] & 1) != 0)) && increment96(q));
+}
+
+// Whether p (6 limbs) is below 10^k * 2^96.
+bool belowPow10Shifted(const std::uint32_t p[6], int k) {
+    const decimal_kernels::WidePow10& power = decimal_kernels::widePow10[std::size_t(k)];
+    std::uint32_t n[9] = {p[0], p[1], p[2], p[3], p[4], p[5], 0, 0, 0};
+    std::uint32_t limbs[4] = {0, 0, 0, 0};
+    std::copy(power.limb, power.limb + std::min(power.size, 4), limbs);
+    return power.size <= 4 && belowShifted(n, limbs, power.size);
+}
+
 } // namespace
+
+DecimalResult Decimal::mul(const Decimal& other) const {
+    const std::uint32_t x[3] = {lo_, mid_, hi_};
+    const std::uint32_t y[3] = {other.lo_, other.mid_, other.hi_};
+    std::uint32_t p[6];
+    decimal_kernels::mul96By96(x, y, p);
+    const int scale = scale_ + other.scale_;
+    const bool negative = negative_ != other.negative_;
+    if (const int s = DecimalBuilder::quickRound(p, scale); s >= 0)
+        return {DecimalBuilder::build3(p, s, negative), DecimalStatus::Ok};
+    // The fewest digits to drop: for the scale limit, and for the width,
+    // p / 10^k < 2^96; the estimate from the bit length is at most one short.
+    int bitsP = 0;
+    for (int i = 5; i >= 0 && bitsP == 0; --i) {
+        if (p[i] != 0)
+            bitsP = 32 * i + 32 - std::countl_zero(p[i]);
+    }
+    int k = std::max({0, scale - MaxScale, (bitsP - 97) * 30102 / 100000});
+    while (k <= scale && !belowPow10Shifted(p, k))
+        ++k;
+    for (; k <= scale; ++k) {
+        std::uint32_t q[3];
+        if (dividePow10Rounded(p, k, q))
+            return {DecimalBuilder::build3(q, scale - k, negative), DecimalStatus::Ok};
+        // Rounding up carried past 96 bits: one digit more.
+    }
+    return {Decimal(), DecimalStatus::Overflow};
+}
 
 DecimalResult Decimal::div(const Decimal& other) const {
     using namespace decimal_kernels;
@@ -659,9 +696,13 @@ DecimalResult Decimal::div(const Decimal& other) const {
         // Half-to-even: twice the remainder against the divisor.
         const int half = compareTwice(r, y, ySize);
         if (!((half > 0 || (half == 0 && (q[0] & 1) != 0)) && increment96(q))) {
-            const Decimal d = DecimalBuilder::build3(q, scale, negative);
-            const bool exact = (r[0] | r[1] | r[2]) == 0;
-            return {exact ? DecimalBuilder::withoutTrailingZeros(d) : d, DecimalStatus::Ok};
+            // Built where it is returned: a copy of a just-built value would
+            // wait for its parts to reach memory.
+            if ((r[0] | r[1] | r[2]) != 0)
+                return {DecimalBuilder::build3(q, scale, negative), DecimalStatus::Ok};
+            return {
+                DecimalBuilder::withoutTrailingZeros(DecimalBuilder::build3(q, scale, negative)),
+                DecimalStatus::Ok};
         }
         // Rounding up carried past 96 bits: one place fewer.
         if (--e < 0)

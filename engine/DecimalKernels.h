@@ -210,6 +210,113 @@ inline Dropped dropDigits96(std::uint32_t x[3], std::uint32_t above, int k) {
     return d;
 }
 
+// A 96-bit magnitude and its scale, small enough to come back in registers;
+// a scale of -1 says the case was left to the general path.
+struct Rounded96 {
+    std::uint64_t low;
+    std::uint32_t high;
+    int scale;
+};
+
+// (above * 2^96 + l2 * 2^64 + l1 * 2^32 + l0) / P rounded half-to-even, for
+// above < P, at `scale`.
+template <std::uint32_t P>
+Rounded96 divideRounded(std::uint32_t above, std::uint32_t l2, std::uint32_t l1, std::uint32_t l0,
+                        int scale) {
+    std::uint64_t cur = (std::uint64_t(above) << 32) | l2;
+    std::uint32_t high = std::uint32_t(cur / P);
+    cur = ((cur % P) << 32) | l1;
+    const std::uint32_t q1 = std::uint32_t(cur / P);
+    cur = ((cur % P) << 32) | l0;
+    const std::uint32_t q0 = std::uint32_t(cur / P);
+    const std::uint32_t r = std::uint32_t(cur % P);
+    std::uint64_t low = (std::uint64_t(q1) << 32) | q0;
+    if (r > P / 2 || (r == P / 2 && (q0 & 1) != 0)) {
+        if (++low == 0 && ++high == 0)
+            return {0, 0, -1}; // the carry left 96 bits
+    }
+    return {low, high, scale};
+}
+
+inline Rounded96 divideRoundedByPow10(std::uint32_t above, std::uint32_t l2, std::uint32_t l1,
+                                      std::uint32_t l0, int k, int scale) {
+    switch (k) {
+    case 1:
+        return divideRounded<10u>(above, l2, l1, l0, scale);
+    case 2:
+        return divideRounded<100u>(above, l2, l1, l0, scale);
+    case 3:
+        return divideRounded<1000u>(above, l2, l1, l0, scale);
+    case 4:
+        return divideRounded<10000u>(above, l2, l1, l0, scale);
+    case 5:
+        return divideRounded<100000u>(above, l2, l1, l0, scale);
+    case 6:
+        return divideRounded<1000000u>(above, l2, l1, l0, scale);
+    case 7:
+        return divideRounded<10000000u>(above, l2, l1, l0, scale);
+    case 8:
+        return divideRounded<100000000u>(above, l2, l1, l0, scale);
+    default:
+        return divideRounded<1000000000u>(above, l2, l1, l0, scale);
+    }
+}
+
+// c * 10^shift + f, or the larger minus the smaller of the two, at `scale`:
+// exact where it fits 96 bits, otherwise rounded by up to nine digits.
+// `coarseLarger` tells a difference's sign. shift is below 20.
+inline Rounded96 alignedSum(std::uint64_t cLow, std::uint32_t cHigh, std::uint64_t fLow,
+                            std::uint32_t fHigh, int shift, bool difference, int scale,
+                            bool& coarseLarger) {
+    const std::uint64_t p = pow10u64[std::size_t(shift)];
+    const std::uint64_t p0 = std::uint32_t(p);
+    const std::uint64_t p1 = p >> 32;
+    const std::uint64_t c0 = std::uint32_t(cLow);
+    const std::uint64_t c1 = cLow >> 32;
+    // cLow * p in two words.
+    const std::uint64_t a0 = c0 * p0;
+    const std::uint64_t a1 = c0 * p1;
+    const std::uint64_t a2 = c1 * p0;
+    const std::uint64_t a3 = c1 * p1;
+    const std::uint64_t middle = (a0 >> 32) + std::uint32_t(a1) + std::uint32_t(a2);
+    std::uint64_t w0 = (middle << 32) | std::uint32_t(a0);
+    std::uint64_t w1 = a3 + (a1 >> 32) + (a2 >> 32) + (middle >> 32);
+    // cHigh * p lands 64 bits up.
+    const std::uint64_t b0 = cHigh * p0;
+    const std::uint64_t b1 = cHigh * p1;
+    std::uint64_t t = w1 + b0;
+    std::uint64_t w2 = t < b0 ? 1 : 0;
+    w1 = t + (std::uint64_t(std::uint32_t(b1)) << 32);
+    w2 += (w1 < t ? 1 : 0) + (b1 >> 32);
+    coarseLarger = true;
+    if (!difference) {
+        w0 += fLow;
+        const std::uint64_t carry = w0 < fLow ? 1 : 0;
+        t = w1 + fHigh + carry;
+        w2 += t < w1 ? 1 : 0;
+        w1 = t;
+    } else if (w2 != 0 || w1 > fHigh || (w1 == fHigh && w0 >= fLow)) {
+        const std::uint64_t borrow = w0 < fLow ? 1 : 0;
+        w0 -= fLow;
+        t = w1 - fHigh - borrow;
+        w2 -= t > w1 ? 1 : 0;
+        w1 = t;
+    } else {
+        coarseLarger = false;
+        const std::uint64_t borrow = fLow < w0 ? 1 : 0;
+        w0 = fLow - w0;
+        w1 = fHigh - w1 - borrow;
+    }
+    if (w2 == 0 && (w1 >> 32) == 0)
+        return {w0, std::uint32_t(w1), scale};
+    const std::uint64_t above = (w2 << 32) | (w1 >> 32);
+    const int k = digitCount(above);
+    if (k > 9 || k > scale)
+        return {0, 0, -1};
+    return divideRoundedByPow10(std::uint32_t(above), std::uint32_t(w1), std::uint32_t(w0 >> 32),
+                                std::uint32_t(w0), k, scale - k);
+}
+
 // x (3 limbs) * 10^e into out (9 limbs), e from 0 to 57.
 inline void mulByPow10(const std::uint32_t x[3], int e, std::uint32_t out[9]) {
     const WidePow10& p = widePow10[std::size_t(e)];

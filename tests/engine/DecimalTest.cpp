@@ -96,6 +96,9 @@ TEST(DecimalArithmetic, ExactWhereItFitsRoundedHalfEvenWhereItDoesNot) {
          DecimalStatus::Ok},
         {"12345678901234567890.123456789", Op::Mul, "9876543210.987654321", "",
          DecimalStatus::Overflow},
+        // Aligned to the finer scale the first operand passes 2^128; the borrow crosses it.
+        {"34028236692093846346337460744", Op::Sub, "1844674407.3709551616",
+         "34028236692093846344492786337", DecimalStatus::Ok},
         {"1.5", Op::Sub, "2.25", "-0.75", DecimalStatus::Ok},
         {"-1.5", Op::Add, "1.5", "0", DecimalStatus::Ok},
         {"-2", Op::Mul, "-3.5", "7", DecimalStatus::Ok},
