@@ -586,18 +586,19 @@ bool dividePow10Rounded(const std::uint32_t p[6], int k, std::uint32_t q[3]) {
     const WidePow10& divisor = widePow10[std::size_t(k)];
     std::uint32_t n[9] = {p[0], p[1], p[2], p[3], p[4], p[5], 0, 0, 0};
     std::uint32_t r[4] = {0, 0, 0, 0};
+    const std::size_t index = std::size_t(k);
     switch (divisor.size) {
     case 1:
-        divideTo96<1>(n, divisor.limb, q, r);
+        divideTo96<1>(n, pow10Divisors<1>[index], q, r);
         break;
     case 2:
-        divideTo96<2>(n, divisor.limb, q, r);
+        divideTo96<2>(n, pow10Divisors<2>[index], q, r);
         break;
     case 3:
-        divideTo96<3>(n, divisor.limb, q, r);
+        divideTo96<3>(n, pow10Divisors<3>[index], q, r);
         break;
     default:
-        divideTo96<4>(n, divisor.limb, q, r);
+        divideTo96<4>(n, pow10Divisors<4>[index], q, r);
         break;
     }
     const int half = compareTwice(r, divisor.limb, divisor.size);
@@ -684,13 +685,13 @@ DecimalResult Decimal::div(const Decimal& other) const {
         std::uint32_t r[3] = {0, 0, 0};
         switch (ySize) {
         case 1:
-            divideTo96<1>(n, y, q, r);
+            divideTo96<1>(n, normalize<1>(y), q, r);
             break;
         case 2:
-            divideTo96<2>(n, y, q, r);
+            divideTo96<2>(n, normalize<2>(y), q, r);
             break;
         default:
-            divideTo96<3>(n, y, q, r);
+            divideTo96<3>(n, normalize<3>(y), q, r);
             break;
         }
         // Half-to-even: twice the remainder against the divisor.

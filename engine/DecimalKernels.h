@@ -333,47 +333,66 @@ inline void mulByPow10(const std::uint32_t x[3], int e, std::uint32_t out[9]) {
     }
 }
 
-// n / d for a quotient below 2^96 (n < d * 2^96), d of D limbs with its top
-// limb non-zero; n holds D + 3 limbs. Knuth's algorithm D, run for exactly
-// the three quotient limbs; the remainder goes to r.
+// A divisor of D limbs made ready for long division: shifted until its top
+// bit is set, with the reciprocal of its top limb.
+template <int D> struct NormalizedDivisor {
+    std::uint32_t v[D] = {};
+    int shift = 0;
+    wide_detail::Reciprocal reciprocal{0x80000000u};
+};
+
+template <int D> constexpr NormalizedDivisor<D> normalize(const std::uint32_t* d) {
+    NormalizedDivisor<D> n;
+    n.shift = std::countl_zero(d[D - 1]);
+    for (int i = D - 1; i >= 0; --i) {
+        const std::uint32_t below = i > 0 && n.shift != 0 ? d[i - 1] >> (32 - n.shift) : 0;
+        n.v[i] = (d[i] << n.shift) | below;
+    }
+    n.reciprocal = wide_detail::Reciprocal(n.v[D - 1]);
+    return n;
+}
+
+// 10^k made ready as a divisor of exactly D limbs, for the k that need D.
+template <int D> constexpr std::array<NormalizedDivisor<D>, 30> makePow10Divisors() {
+    std::array<NormalizedDivisor<D>, 30> table{};
+    for (int k = 0; k < 30; ++k) {
+        if (widePow10[std::size_t(k)].size == D)
+            table[std::size_t(k)] = normalize<D>(widePow10[std::size_t(k)].limb);
+    }
+    return table;
+}
+
+template <int D> inline constexpr auto pow10Divisors = makePow10Divisors<D>();
+
+// n / d for a quotient below 2^96 (n < d * 2^96), d made ready by normalize;
+// n holds D + 3 limbs. Knuth's algorithm D, run for exactly the three
+// quotient limbs; the remainder goes to r.
 template <int D>
-void divideTo96(const std::uint32_t* n, const std::uint32_t* d, std::uint32_t q[3],
+void divideTo96(const std::uint32_t* n, const NormalizedDivisor<D>& d, std::uint32_t q[3],
                 std::uint32_t r[D]) {
+    const int shift = d.shift;
+    auto shifted = [shift](std::uint32_t high, std::uint32_t low) {
+        return shift == 0 ? high : (high << shift) | (low >> (32 - shift));
+    };
+    const std::uint32_t* v = d.v;
     if constexpr (D == 1) {
-        // One processor division for the reciprocal instead of one per limb.
-        const int shift = std::countl_zero(d[0]);
-        const wide_detail::Reciprocal reciprocal(d[0] << shift);
-        auto shifted = [shift](std::uint32_t high, std::uint32_t low) {
-            return shift == 0 ? high : (high << shift) | (low >> (32 - shift));
-        };
         std::uint32_t remainder = shifted(n[3], n[2]);
-        q[2] = reciprocal.Divide(remainder, shifted(n[2], n[1]), remainder);
-        q[1] = reciprocal.Divide(remainder, shifted(n[1], n[0]), remainder);
-        q[0] = reciprocal.Divide(remainder, n[0] << shift, remainder);
+        q[2] = d.reciprocal.Divide(remainder, shifted(n[2], n[1]), remainder);
+        q[1] = d.reciprocal.Divide(remainder, shifted(n[1], n[0]), remainder);
+        q[0] = d.reciprocal.Divide(remainder, n[0] << shift, remainder);
         r[0] = remainder >> shift;
     } else {
-        // Both shifted until the divisor's top bit is set: the quotient stays.
-        const int shift = std::countl_zero(d[D - 1]);
-        auto shifted = [shift](std::uint32_t high, std::uint32_t low) {
-            return shift == 0 ? high : (high << shift) | (low >> (32 - shift));
-        };
-        std::uint32_t v[D];
-        for (int i = D - 1; i > 0; --i)
-            v[i] = shifted(d[i], d[i - 1]);
-        v[0] = d[0] << shift;
         std::uint32_t u[D + 4];
         u[D + 3] = shift == 0 ? 0 : n[D + 2] >> (32 - shift);
         for (int i = D + 2; i > 0; --i)
             u[i] = shifted(n[i], n[i - 1]);
         u[0] = n[0] << shift;
-
-        const wide_detail::Reciprocal reciprocal(v[D - 1]);
         for (int j = 2; j >= 0; --j) {
             std::uint64_t qhat = 0;
             std::uint64_t rhat = 0;
             if (u[j + D] < v[D - 1]) {
                 std::uint32_t rest = 0;
-                qhat = reciprocal.Divide(u[j + D], u[j + D - 1], rest);
+                qhat = d.reciprocal.Divide(u[j + D], u[j + D - 1], rest);
                 rhat = rest;
             } else {
                 // The estimate reaches the base: rare, left to the plain division.

@@ -74,7 +74,7 @@ inline int leadingZeros(std::uint32_t x) {
 // running the processor's slow 64-bit division once per limb.
 class Reciprocal {
 public:
-    explicit Reciprocal(std::uint32_t normalizedDivisor)
+    constexpr explicit Reciprocal(std::uint32_t normalizedDivisor)
         : d_(normalizedDivisor),
           v_(std::uint32_t(~std::uint64_t(0) / normalizedDivisor - (std::uint64_t(1) << 32))) {}
 
@@ -96,8 +96,8 @@ public:
     }
 
 private:
-    std::uint32_t d_;
-    std::uint32_t v_;
+    std::uint32_t d_ = 0;
+    std::uint32_t v_ = 0;
 };
 } // namespace wide_detail
 
