@@ -1,296 +1,115 @@
 #include "engine/Decimal.h"
 
+#include "engine/DecimalBuilder.h"
 #include "engine/DecimalKernels.h"
+#include "engine/DecimalLongDivision.h"
 #include "engine/WideUInt.h"
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
-#include <cmath>
 #include <tuple>
 
 namespace ombrix {
 
-namespace {
-
-// The leading digit of a remainder below 10 * Below, and whether any digit after it is non-zero.
-template <std::uint32_t Below>
-void splitRemainder(std::uint32_t remainder, std::uint32_t& digit, bool& sticky) {
-    digit = remainder / Below;
-    sticky |= remainder % Below != 0;
-}
-
-// Divides by 10^count, truncating. `digit` receives the highest digit dropped
-// and `sticky` is raised when any digit below it is not zero. The last chunk's
-// remainder holds both.
-template <typename Wide>
-void truncDivPow10(Wide& value, int count, std::uint32_t& digit, bool& sticky) {
-    digit = 0;
-    while (count > 9 && !value.isZero()) {
-        sticky |= value.divPow10(9) != 0;
-        count -= 9;
-    }
-    if (value.isZero())
-        return;
-    const std::uint32_t remainder = value.divPow10(count);
-    switch (count) { // constant divisors compile to multiplications
-    case 1:
-        splitRemainder<1u>(remainder, digit, sticky);
-        break;
-    case 2:
-        splitRemainder<10u>(remainder, digit, sticky);
-        break;
-    case 3:
-        splitRemainder<100u>(remainder, digit, sticky);
-        break;
-    case 4:
-        splitRemainder<1000u>(remainder, digit, sticky);
-        break;
-    case 5:
-        splitRemainder<10000u>(remainder, digit, sticky);
-        break;
-    case 6:
-        splitRemainder<100000u>(remainder, digit, sticky);
-        break;
-    case 7:
-        splitRemainder<1000000u>(remainder, digit, sticky);
-        break;
-    case 8:
-        splitRemainder<10000000u>(remainder, digit, sticky);
-        break;
-    case 9:
-        splitRemainder<100000000u>(remainder, digit, sticky);
-        break;
-    default:
-        break;
-    }
-}
-
-// Half-to-even: `sticky` says that non-zero digits lie below the dropped
-// digit, which breaks a tie upwards.
-template <typename Wide> void roundHalfEven(Wide& value, std::uint32_t digit, bool sticky) {
-    if (digit > 5 || (digit == 5 && (sticky || value.isOdd())))
-        value.addSmall(1);
-}
-
-template <typename Wide> int bitLength(const Wide& value) {
-    if (value.isZero())
-        return 0;
-    return value.size() * 32 - std::countl_zero(value.limb(value.size() - 1));
-}
-
-// How many digits a magnitude over 96 bits loses at least to fit. Up to 160
-// bits the answer is exact: m / 10^k fits exactly when m / 2^96 < 10^k.
-// Wider products start from a lower bound the caller corrects.
-template <typename Wide> int digitsToDrop(const Wide& magnitude) {
-    if (magnitude.size() <= 5) {
-        const std::uint64_t above96 = (std::uint64_t(magnitude.limb(4)) << 32) | magnitude.limb(3);
-        int digits = 0;
-        for (std::uint64_t power = 1; digits < 20 && power <= above96; power *= 10)
-            ++digits;
-        return digits;
-    }
-    // log10(2) ~ 0.30103; rounding down keeps this a lower bound.
-    return (bitLength(magnitude) - 96) * 30103 / 100000;
-}
-
-} // namespace
-
-// Turns an exact (or sticky-marked) wide magnitude at any scale into a Decimal.
-class DecimalBuilder {
-public:
-    template <typename Wide>
-    static DecimalResult make(const Wide& magnitude, int scale, bool negative, bool sticky) {
-        int drop = std::max(0, scale - Decimal::MaxScale);
-        if (!magnitude.fits96())
-            drop = std::max(drop, digitsToDrop(magnitude));
-        for (;;) {
-            if (drop > scale)
-                return {Decimal(), DecimalStatus::Overflow};
-            // Truncate first and round once, so no digit is rounded twice.
-            Wide reduced = magnitude;
-            std::uint32_t digit = 0;
-            bool lost = sticky;
-            if (drop > 0)
-                truncDivPow10(reduced, drop, digit, lost);
-            while (!reduced.fits96()) {
-                if (++drop > scale)
-                    return {Decimal(), DecimalStatus::Overflow};
-                lost |= digit != 0;
-                digit = reduced.divPow10(1);
-            }
-            roundHalfEven(reduced, digit, lost);
-            if (reduced.fits96())
-                return {build(reduced, scale - drop, negative), DecimalStatus::Ok};
-            // Rounding up carried past 96 bits: round the exact value once more.
-            ++drop;
-        }
-    }
-
-    template <typename Wide> static Decimal build(const Wide& magnitude, int scale, bool negative) {
-        Decimal d;
-        d.lo_ = magnitude.limb(0);
-        d.mid_ = magnitude.limb(1);
-        d.hi_ = magnitude.limb(2);
-        d.scale_ = std::uint8_t(scale);
-        d.negative_ = negative && !magnitude.isZero();
-        return d;
-    }
-
-    static Decimal build3(const std::uint32_t x[3], int scale, bool negative) {
-        Decimal d;
-        d.lo_ = x[0];
-        d.mid_ = x[1];
-        d.hi_ = x[2];
-        d.scale_ = std::uint8_t(scale);
-        d.negative_ = negative && (x[0] | x[1] | x[2]) != 0;
-        return d;
-    }
-
-    // Rounds an exact magnitude of up to five limbs at `scale` into its low
-    // three limbs in one step, when that drops at most nine digits for its
-    // width (and any number for the scale limit alone). Answers the new
-    // scale, or -1 to leave the case to make().
-    template <int N> static int quickRound(std::uint32_t (&x)[N], int scale) {
-        using namespace decimal_kernels;
-        static_assert(N >= 5);
-        for (int i = 5; i < N; ++i) {
-            if (x[i] != 0)
-                return -1;
-        }
-        const std::uint64_t above = (std::uint64_t(x[4]) << 32) | x[3];
-        const int k = std::max(scale - Decimal::MaxScale, digitCount(above));
-        if (k > scale || (above != 0 && k > 9))
-            return -1;
-        if (k > 0 && dropDigits96(x, std::uint32_t(above), k).roundsUp((x[0] & 1) != 0) &&
-            increment96(x))
-            return -1;
-        return scale - k;
-    }
-
-    template <typename Wide = NarrowWide> static Wide wide(const Decimal& d) {
-        return Wide::from96(d.lo_, d.mid_, d.hi_);
-    }
-
-    static Decimal withoutTrailingZeros(const Decimal& d) {
-        using decimal_kernels::divide96ByPow10;
-        std::uint32_t x[3] = {d.lo_, d.mid_, d.hi_};
-        int scale = d.scale_;
-        if ((x[0] | x[1] | x[2]) == 0)
-            return d;
-        // Nine zeros at a time while there are as many, then one at a time.
-        for (int step : {9, 1}) {
-            while (scale >= step) {
-                std::uint32_t shorter[3] = {x[0], x[1], x[2]};
-                if (divide96ByPow10(shorter, 0, step) != 0)
-                    break;
-                std::copy(shorter, shorter + 3, x);
-                scale -= step;
-            }
-        }
-        return build3(x, scale, d.negative_);
-    }
-
-    static DecimalResult addSigned(const Decimal& a, const Decimal& b, bool negateB) {
-        bool bNegative = b.negative_ != negateB;
-        if (a.scale_ == b.scale_) {
-            // Equal scales need no alignment: plain 96-bit arithmetic unless a carry leaves 96
-            // bits.
-            if (a.negative_ == bNegative) {
-                Decimal d = a;
-                std::uint64_t s = std::uint64_t(a.lo_) + b.lo_;
-                d.lo_ = std::uint32_t(s);
-                s = (s >> 32) + a.mid_ + b.mid_;
-                d.mid_ = std::uint32_t(s);
-                s = (s >> 32) + a.hi_ + b.hi_;
-                d.hi_ = std::uint32_t(s);
-                if ((s >> 32) == 0)
-                    return {d, DecimalStatus::Ok};
-            } else {
-                bool aLarger = std::tie(a.hi_, a.mid_, a.lo_) >= std::tie(b.hi_, b.mid_, b.lo_);
-                const Decimal& big = aLarger ? a : b;
-                const Decimal& small = aLarger ? b : a;
-                Decimal d = big;
-                std::int64_t t = std::int64_t(big.lo_) - small.lo_;
-                d.lo_ = std::uint32_t(t);
-                t = std::int64_t(big.mid_) - small.mid_ - (t < 0 ? 1 : 0);
-                d.mid_ = std::uint32_t(t);
-                t = std::int64_t(big.hi_) - small.hi_ - (t < 0 ? 1 : 0);
-                d.hi_ = std::uint32_t(t);
-                d.negative_ = (aLarger ? a.negative_ : bNegative) && !d.isZero();
-                return {d, DecimalStatus::Ok};
-            }
-        }
-        if (a.hi_ == 0 && b.hi_ == 0) {
-            // Both within one word, and the aligned one still within it: word arithmetic.
-            const bool aFiner = a.scale_ > b.scale_;
-            const Decimal& fine = aFiner ? a : b;
-            const Decimal& coarse = aFiner ? b : a;
-            const bool fineNegative = aFiner ? a.negative_ : bNegative;
-            const bool coarseNegative = aFiner ? bNegative : a.negative_;
-            const std::size_t shift = std::size_t(fine.scale_ - coarse.scale_);
-            const std::uint64_t c = (std::uint64_t(coarse.mid_) << 32) | coarse.lo_;
-            const std::uint64_t f = (std::uint64_t(fine.mid_) << 32) | fine.lo_;
-            if (shift < decimal_kernels::pow10u64.size() &&
-                c <= decimal_kernels::maxTimesPow10[shift]) {
-                const std::uint64_t aligned = c * decimal_kernels::pow10u64[shift];
-                std::uint64_t magnitude = 0;
-                bool negative = fineNegative;
-                bool fits = true;
-                if (fineNegative == coarseNegative) {
-                    magnitude = aligned + f;
-                    fits = magnitude >= aligned;
-                } else if (aligned >= f) {
-                    magnitude = aligned - f;
-                    negative = coarseNegative;
-                } else {
-                    magnitude = f - aligned;
-                }
-                if (fits) {
-                    const std::uint32_t x[3] = {std::uint32_t(magnitude),
-                                                std::uint32_t(magnitude >> 32), 0};
-                    return {build3(x, fine.scale_, negative), DecimalStatus::Ok};
-                }
-            }
-        }
-        {
-            const bool aFiner = a.scale_ > b.scale_;
-            const Decimal& fine = aFiner ? a : b;
-            const Decimal& coarse = aFiner ? b : a;
-            const bool fineNegative = aFiner ? a.negative_ : bNegative;
-            const bool coarseNegative = aFiner ? bNegative : a.negative_;
-            const int shift = fine.scale_ - coarse.scale_;
-            if (shift < int(decimal_kernels::pow10u64.size())) {
-                bool coarseLarger = true;
-                const decimal_kernels::Rounded96 r = decimal_kernels::alignedSum(
-                    (std::uint64_t(coarse.mid_) << 32) | coarse.lo_, coarse.hi_,
-                    (std::uint64_t(fine.mid_) << 32) | fine.lo_, fine.hi_, shift,
-                    fineNegative != coarseNegative, fine.scale_, coarseLarger);
-                if (r.scale >= 0) {
-                    const std::uint32_t x[3] = {std::uint32_t(r.low), std::uint32_t(r.low >> 32),
-                                                r.high};
-                    return {build3(x, r.scale, coarseLarger ? coarseNegative : fineNegative),
-                            DecimalStatus::Ok};
-                }
-            }
-        }
-        int scale = std::max(a.scale_, b.scale_);
-        NarrowWide x = wide(a);
-        NarrowWide y = wide(b);
-        x.mulPow10(scale - a.scale_);
-        y.mulPow10(scale - b.scale_);
+DecimalResult DecimalBuilder::addSigned(const Decimal& a, const Decimal& b, bool negateB) {
+    bool bNegative = b.negative_ != negateB;
+    if (a.scale_ == b.scale_) {
+        // Equal scales need no alignment: plain 96-bit arithmetic unless a carry leaves 96
+        // bits.
         if (a.negative_ == bNegative) {
-            x.add(y);
-            return make(x, scale, a.negative_, false);
+            Decimal d = a;
+            std::uint64_t s = std::uint64_t(a.lo_) + b.lo_;
+            d.lo_ = std::uint32_t(s);
+            s = (s >> 32) + a.mid_ + b.mid_;
+            d.mid_ = std::uint32_t(s);
+            s = (s >> 32) + a.hi_ + b.hi_;
+            d.hi_ = std::uint32_t(s);
+            if ((s >> 32) == 0)
+                return {d, DecimalStatus::Ok};
+        } else {
+            bool aLarger = std::tie(a.hi_, a.mid_, a.lo_) >= std::tie(b.hi_, b.mid_, b.lo_);
+            const Decimal& big = aLarger ? a : b;
+            const Decimal& small = aLarger ? b : a;
+            Decimal d = big;
+            std::int64_t t = std::int64_t(big.lo_) - small.lo_;
+            d.lo_ = std::uint32_t(t);
+            t = std::int64_t(big.mid_) - small.mid_ - (t < 0 ? 1 : 0);
+            d.mid_ = std::uint32_t(t);
+            t = std::int64_t(big.hi_) - small.hi_ - (t < 0 ? 1 : 0);
+            d.hi_ = std::uint32_t(t);
+            d.negative_ = (aLarger ? a.negative_ : bNegative) && !d.isZero();
+            return {d, DecimalStatus::Ok};
         }
-        if (NarrowWide::compare(x, y) >= 0) {
-            x.sub(y);
-            return make(x, scale, a.negative_, false);
-        }
-        y.sub(x);
-        return make(y, scale, bNegative, false);
     }
-};
+    if (a.hi_ == 0 && b.hi_ == 0) {
+        // Both within one word, and the aligned one still within it: word arithmetic.
+        const bool aFiner = a.scale_ > b.scale_;
+        const Decimal& fine = aFiner ? a : b;
+        const Decimal& coarse = aFiner ? b : a;
+        const bool fineNegative = aFiner ? a.negative_ : bNegative;
+        const bool coarseNegative = aFiner ? bNegative : a.negative_;
+        const std::size_t shift = std::size_t(fine.scale_ - coarse.scale_);
+        const std::uint64_t c = (std::uint64_t(coarse.mid_) << 32) | coarse.lo_;
+        const std::uint64_t f = (std::uint64_t(fine.mid_) << 32) | fine.lo_;
+        if (shift < decimal_kernels::pow10u64.size() &&
+            c <= decimal_kernels::maxTimesPow10[shift]) {
+            const std::uint64_t aligned = c * decimal_kernels::pow10u64[shift];
+            std::uint64_t magnitude = 0;
+            bool negative = fineNegative;
+            bool fits = true;
+            if (fineNegative == coarseNegative) {
+                magnitude = aligned + f;
+                fits = magnitude >= aligned;
+            } else if (aligned >= f) {
+                magnitude = aligned - f;
+                negative = coarseNegative;
+            } else {
+                magnitude = f - aligned;
+            }
+            if (fits) {
+                const std::uint32_t x[3] = {std::uint32_t(magnitude),
+                                            std::uint32_t(magnitude >> 32), 0};
+                return {build3(x, fine.scale_, negative), DecimalStatus::Ok};
+            }
+        }
+    }
+    {
+        const bool aFiner = a.scale_ > b.scale_;
+        const Decimal& fine = aFiner ? a : b;
+        const Decimal& coarse = aFiner ? b : a;
+        const bool fineNegative = aFiner ? a.negative_ : bNegative;
+        const bool coarseNegative = aFiner ? bNegative : a.negative_;
+        const int shift = fine.scale_ - coarse.scale_;
+        if (shift < int(decimal_kernels::pow10u64.size())) {
+            bool coarseLarger = true;
+            const decimal_kernels::Rounded96 r = decimal_kernels::alignedSum(
+                (std::uint64_t(coarse.mid_) << 32) | coarse.lo_, coarse.hi_,
+                (std::uint64_t(fine.mid_) << 32) | fine.lo_, fine.hi_, shift,
+                fineNegative != coarseNegative, fine.scale_, coarseLarger);
+            if (r.scale >= 0) {
+                const std::uint32_t x[3] = {std::uint32_t(r.low), std::uint32_t(r.low >> 32),
+                                            r.high};
+                return {build3(x, r.scale, coarseLarger ? coarseNegative : fineNegative),
+                        DecimalStatus::Ok};
+            }
+        }
+    }
+    int scale = std::max(a.scale_, b.scale_);
+    NarrowWide x = wide(a);
+    NarrowWide y = wide(b);
+    x.mulPow10(scale - a.scale_);
+    y.mulPow10(scale - b.scale_);
+    if (a.negative_ == bNegative) {
+        x.add(y);
+        return make(x, scale, a.negative_, false);
+    }
+    if (NarrowWide::compare(x, y) >= 0) {
+        x.sub(y);
+        return make(x, scale, a.negative_, false);
+    }
+    y.sub(x);
+    return make(y, scale, bNegative, false);
+}
 
 Decimal Decimal::fromInt(std::int64_t value) {
     std::uint64_t magnitude =
@@ -308,198 +127,6 @@ DecimalResult Decimal::fromParts(std::uint32_t lo, std::uint32_t mid, std::uint3
         return {Decimal(), DecimalStatus::Overflow};
     return {DecimalBuilder::build(NarrowWide::from96(lo, mid, hi), scale, negative),
             DecimalStatus::Ok};
-}
-
-DecimalResult Decimal::fromDouble(double value) {
-    if (std::isnan(value))
-        return {Decimal(), DecimalStatus::NotANumber};
-    if (std::isinf(value))
-        return {Decimal(), DecimalStatus::Overflow};
-    // Fifteen significant digits: what a double reliably holds.
-    char buffer[64];
-    auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    if (ec != std::errc())
-        return {Decimal(), DecimalStatus::NotANumber};
-    std::string_view text(buffer, std::size_t(end - buffer));
-    bool negative = !text.empty() && text.front() == '-';
-    if (negative)
-        text.remove_prefix(1);
-    std::size_t e = text.find('e');
-    NarrowWide magnitude;
-    for (char c : text.substr(0, e)) {
-        if (c >= '0' && c <= '9') {
-            magnitude.mulSmall(10);
-            magnitude.addSmall(std::uint32_t(c - '0'));
-        }
-    }
-    int exponent = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                    exponent);
-    int scale = 14 - exponent;
-    if (scale < 0) {
-        if (-scale > 30)
-            return {Decimal(), DecimalStatus::Overflow};
-        magnitude.mulPow10(-scale);
-        scale = 0;
-    }
-    if (scale > 60)
-        return {Decimal(), DecimalStatus::Ok};
-    DecimalResult r = DecimalBuilder::make(magnitude, scale, negative, false);
-    if (r.ok())
-        r.value = DecimalBuilder::withoutTrailingZeros(r.value);
-    return r;
-}
-
-DecimalResult Decimal::parse(std::string_view text, std::string_view decimalSeparator) {
-    const DecimalResult notANumber{Decimal(), DecimalStatus::NotANumber};
-    std::string_view group = decimalSeparator == "."   ? std::string_view(",")
-                             : decimalSeparator == "," ? std::string_view(".")
-                                                       : std::string_view();
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    bool negative = false;
-    if (!text.empty() && text.front() == '-') {
-        negative = true;
-        text.remove_prefix(1);
-    } else if (!text.empty() && text.back() == '-') {
-        negative = true;
-        text.remove_suffix(1);
-    }
-
-    // Up to nineteen digits and a point, the everyday case, fit one word.
-    if (decimalSeparator.size() == 1 && text.size() <= 20) {
-        std::uint64_t magnitude = 0;
-        int digits = 0;
-        int scale = 0;
-        bool point = false;
-        bool plain = true;
-        for (char c : text) {
-            if (c >= '0' && c <= '9') {
-                magnitude = magnitude * 10 + std::uint64_t(c - '0');
-                ++digits;
-                scale += point ? 1 : 0;
-            } else if (c == decimalSeparator.front() && !point) {
-                point = true;
-            } else {
-                plain = false;
-                break;
-            }
-        }
-        if (plain && digits > 0 && digits <= 19) {
-            const std::uint32_t x[3] = {std::uint32_t(magnitude), std::uint32_t(magnitude >> 32),
-                                        0};
-            return {DecimalBuilder::build3(x, scale, negative), DecimalStatus::Ok};
-        }
-    }
-
-    // Enough digits to round correctly; later ones only decide a tie.
-    constexpr int keptDigitsLimit = 40;
-    NarrowWide magnitude;
-    // Digits gather in a word and reach the wide magnitude nine at a time.
-    std::uint32_t pending = 0;
-    int pendingDigits = 0;
-    auto take = [&](int digit) {
-        pending = pending * 10 + std::uint32_t(digit);
-        if (++pendingDigits == 9) {
-            magnitude.mulSmall(wide_detail::pow10Small[9]);
-            magnitude.addSmall(pending);
-            pending = 0;
-            pendingDigits = 0;
-        }
-    };
-    int keptDigits = 0;
-    int integerDigits = 0; // significant digits of the integer part
-    int scale = 0;
-    bool sticky = false;
-    bool anyDigit = false;
-    bool inFraction = false;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        char c = text[i];
-        if (c >= '0' && c <= '9') {
-            anyDigit = true;
-            int digit = c - '0';
-            if (!inFraction) {
-                if (integerDigits > 0 || digit != 0)
-                    ++integerDigits;
-                if (integerDigits > 29)
-                    return {Decimal(), DecimalStatus::Overflow};
-                take(digit);
-                if (integerDigits > 0)
-                    ++keptDigits;
-            } else if (keptDigits < keptDigitsLimit && scale < 2 * keptDigitsLimit) {
-                take(digit);
-                ++scale;
-                if (keptDigits > 0 || digit != 0)
-                    ++keptDigits;
-            } else {
-                sticky |= digit != 0;
-            }
-            ++i;
-        } else if (!inFraction && !decimalSeparator.empty() &&
-                   text.substr(i).starts_with(decimalSeparator)) {
-            inFraction = true;
-            i += decimalSeparator.size();
-        } else if (!inFraction && !group.empty() && text.substr(i).starts_with(group)) {
-            i += group.size();
-        } else {
-            return notANumber;
-        }
-    }
-    if (!anyDigit)
-        return notANumber;
-    if (pendingDigits > 0) {
-        magnitude.mulSmall(wide_detail::pow10Small[pendingDigits]);
-        magnitude.addSmall(pending);
-    }
-    return DecimalBuilder::make(magnitude, scale, negative, sticky);
-}
-
-std::string Decimal::magnitudeDigits() const {
-    char digits[32];
-    if (hi_ == 0) {
-        const std::uint64_t word = (std::uint64_t(mid_) << 32) | lo_;
-        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, word);
-        return std::string(digits, ec == std::errc() ? end : digits);
-    }
-    // 29 digits at most; nine at a time from the right.
-    char* first = digits + sizeof digits;
-    std::uint32_t x[3] = {lo_, mid_, hi_};
-    do {
-        std::uint32_t chunk = decimal_kernels::divide96ByPow10(x, 0, 9);
-        const bool more = (x[0] | x[1] | x[2]) != 0;
-        for (int k = 0; k < 9 && (chunk != 0 || more); ++k) {
-            *--first = char('0' + chunk % 10);
-            chunk /= 10;
-        }
-    } while ((x[0] | x[1] | x[2]) != 0);
-    if (first == digits + sizeof digits)
-        *--first = '0';
-    return std::string(first, digits + sizeof digits);
-}
-
-std::string Decimal::toString(std::string_view decimalSeparator) const {
-    std::string digits = magnitudeDigits();
-    std::string out = isNegative() ? "-" : "";
-    if (scale_ == 0) {
-        out += digits;
-        return out;
-    }
-    if (digits.size() <= scale_)
-        digits.insert(0, scale_ + 1 - digits.size(), '0');
-    std::string integerPart = digits.substr(0, digits.size() - scale_);
-    std::string fraction = digits.substr(digits.size() - scale_);
-    while (!fraction.empty() && fraction.back() == '0')
-        fraction.pop_back();
-    out += integerPart;
-    if (!fraction.empty()) {
-        out += decimalSeparator;
-        out += fraction;
-    }
-    return out;
 }
 
 Decimal Decimal::negated() const {
@@ -530,13 +157,6 @@ Decimal Decimal::roundedAwayFromZero(int decimals) const {
     if (decimal_kernels::dropDigits96(x, 0, scale_ - decimals).atLeastHalf)
         decimal_kernels::increment96(x);
     return DecimalBuilder::build3(x, decimals, negative_);
-}
-
-double Decimal::toDouble() const {
-    std::string text = toString(".");
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
 }
 
 DecimalResult Decimal::add(const Decimal& other) const {

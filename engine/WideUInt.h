@@ -16,8 +16,6 @@ public:
 
     WideUIntN() = default;
     static WideUIntN from96(std::uint32_t lo, std::uint32_t mid, std::uint32_t hi);
-    // The first `count` limbs of `limbs`, least significant first.
-    static WideUIntN fromLimbs(const std::uint32_t* limbs, int count);
 
     bool isZero() const { return size_ == 0; }
     int size() const { return size_; }
@@ -34,8 +32,6 @@ public:
     std::uint32_t divPow10(int exponent);
     // Multiplies by 10^exponent.
     void mulPow10(int exponent);
-    // Multiplies by 2^(32 * count).
-    void shiftLimbsUp(int count);
 
     static WideUIntN mul(const WideUIntN& a, const WideUIntN& b);
     static int compare(const WideUIntN& a, const WideUIntN& b);
@@ -108,16 +104,6 @@ WideUIntN<N> WideUIntN<N>::from96(std::uint32_t lo, std::uint32_t mid, std::uint
     w.limbs_[1] = mid;
     w.limbs_[2] = hi;
     w.size_ = 3;
-    w.trim();
-    return w;
-}
-
-template <int N> WideUIntN<N> WideUIntN<N>::fromLimbs(const std::uint32_t* limbs, int count) {
-    assert(count <= Capacity);
-    WideUIntN w;
-    for (int i = 0; i < count; ++i)
-        w.limbs_[i] = limbs[i];
-    w.size_ = count;
     w.trim();
     return w;
 }
@@ -216,17 +202,6 @@ template <int N> void WideUIntN<N>::mulPow10(int exponent) {
     }
     if (exponent > 0)
         mulSmall(wide_detail::pow10Small[exponent]);
-}
-
-template <int N> void WideUIntN<N>::shiftLimbsUp(int count) {
-    if (size_ == 0 || count == 0)
-        return;
-    assert(size_ + count <= Capacity);
-    for (int i = size_ - 1; i >= 0; --i)
-        limbs_[i + count] = limbs_[i];
-    for (int i = 0; i < count; ++i)
-        limbs_[i] = 0;
-    size_ += count;
 }
 
 template <int N> WideUIntN<N> WideUIntN<N>::mul(const WideUIntN& a, const WideUIntN& b) {
