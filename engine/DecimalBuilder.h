@@ -5,6 +5,7 @@
 
 #include "engine/Decimal.h"
 #include "engine/DecimalKernels.h"
+#include "engine/Pow10Dispatch.h"
 #include "engine/WideUInt.h"
 
 #include <algorithm>
@@ -35,37 +36,9 @@ inline void truncDivPow10(Wide& value, int count, std::uint32_t& digit, bool& st
     if (value.isZero())
         return;
     const std::uint32_t remainder = value.divPow10(count);
-    switch (count) { // constant divisors compile to multiplications
-    case 1:
-        splitRemainder<1u>(remainder, digit, sticky);
-        break;
-    case 2:
-        splitRemainder<10u>(remainder, digit, sticky);
-        break;
-    case 3:
-        splitRemainder<100u>(remainder, digit, sticky);
-        break;
-    case 4:
-        splitRemainder<1000u>(remainder, digit, sticky);
-        break;
-    case 5:
-        splitRemainder<10000u>(remainder, digit, sticky);
-        break;
-    case 6:
-        splitRemainder<100000u>(remainder, digit, sticky);
-        break;
-    case 7:
-        splitRemainder<1000000u>(remainder, digit, sticky);
-        break;
-    case 8:
-        splitRemainder<10000000u>(remainder, digit, sticky);
-        break;
-    case 9:
-        splitRemainder<100000000u>(remainder, digit, sticky);
-        break;
-    default:
-        break;
-    }
+    // The first dropped digit is the chunk's top digit.
+    withPow10(count,
+              [&](auto p) { splitRemainder<decltype(p)::value / 10>(remainder, digit, sticky); });
 }
 
 // Half-to-even: `sticky` says that non-zero digits lie below the dropped

@@ -5,6 +5,8 @@
 // on compilers without a 128-bit type; divisions by a constant power of ten
 // compile to multiplications.
 
+#include "engine/Pow10Dispatch.h"
+
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -95,26 +97,7 @@ template <std::uint32_t P> std::uint32_t divide96(std::uint32_t x[3], std::uint3
 
 // The same for P = 10^k, k from 1 to 9.
 inline std::uint32_t divide96ByPow10(std::uint32_t x[3], std::uint32_t remainder, int k) {
-    switch (k) {
-    case 1:
-        return divide96<10u>(x, remainder);
-    case 2:
-        return divide96<100u>(x, remainder);
-    case 3:
-        return divide96<1000u>(x, remainder);
-    case 4:
-        return divide96<10000u>(x, remainder);
-    case 5:
-        return divide96<100000u>(x, remainder);
-    case 6:
-        return divide96<1000000u>(x, remainder);
-    case 7:
-        return divide96<10000000u>(x, remainder);
-    case 8:
-        return divide96<100000000u>(x, remainder);
-    default:
-        return divide96<1000000000u>(x, remainder);
-    }
+    return withPow10(k, [&](auto p) { return divide96<decltype(p)::value>(x, remainder); });
 }
 
 // Adds one to x; true when the carry left 96 bits.
@@ -187,26 +170,10 @@ Rounded96 divideRounded(std::uint32_t above, std::uint32_t l2, std::uint32_t l1,
 
 inline Rounded96 divideRoundedByPow10(std::uint32_t above, std::uint32_t l2, std::uint32_t l1,
                                       std::uint32_t l0, int k, int scale) {
-    switch (k) {
-    case 1:
-        return divideRounded<10u>(above, l2, l1, l0, scale);
-    case 2:
-        return divideRounded<100u>(above, l2, l1, l0, scale);
-    case 3:
-        return divideRounded<1000u>(above, l2, l1, l0, scale);
-    case 4:
-        return divideRounded<10000u>(above, l2, l1, l0, scale);
-    case 5:
-        return divideRounded<100000u>(above, l2, l1, l0, scale);
-    case 6:
-        return divideRounded<1000000u>(above, l2, l1, l0, scale);
-    case 7:
-        return divideRounded<10000000u>(above, l2, l1, l0, scale);
-    case 8:
-        return divideRounded<100000000u>(above, l2, l1, l0, scale);
-    default:
-        return divideRounded<1000000000u>(above, l2, l1, l0, scale);
-    }
+    // The arguments go by value, so they can stay in registers.
+    return withPow10(k, [above, l2, l1, l0, scale](auto p) {
+        return divideRounded<decltype(p)::value>(above, l2, l1, l0, scale);
+    });
 }
 
 // c * 10^shift + f, or the larger minus the smaller of the two, at `scale`:

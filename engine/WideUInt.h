@@ -3,6 +3,8 @@
 // arithmetic. 32-bit limbs with 64-bit intermediates only, so the code is
 // portable to compilers without a 128-bit type.
 
+#include "engine/Pow10Dispatch.h"
+
 #include <array>
 #include <bit>
 #include <cassert>
@@ -170,29 +172,10 @@ template <int N> template <std::uint32_t Divisor> std::uint32_t WideUIntN<N>::di
 }
 
 template <int N> std::uint32_t WideUIntN<N>::divPow10(int exponent) {
-    switch (exponent) {
-    case 1:
-        return divConstant<10u>();
-    case 2:
-        return divConstant<100u>();
-    case 3:
-        return divConstant<1000u>();
-    case 4:
-        return divConstant<10000u>();
-    case 5:
-        return divConstant<100000u>();
-    case 6:
-        return divConstant<1000000u>();
-    case 7:
-        return divConstant<10000000u>();
-    case 8:
-        return divConstant<100000000u>();
-    case 9:
-        return divConstant<1000000000u>();
-    default:
-        assert(exponent == 0);
+    assert(exponent >= 0 && exponent <= 9);
+    if (exponent == 0)
         return 0;
-    }
+    return withPow10(exponent, [this](auto p) { return divConstant<decltype(p)::value>(); });
 }
 
 template <int N> void WideUIntN<N>::mulPow10(int exponent) {
