@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <tuple>
 
 namespace ombrix {
@@ -41,19 +42,20 @@ DecimalResult DecimalBuilder::addSigned(const Decimal& a, const Decimal& b, bool
             return {d, DecimalStatus::Ok};
         }
     }
-    if (a.hi_ == 0 && b.hi_ == 0) {
-        // Both within one word, and the aligned one still within it: word arithmetic.
-        const bool aFiner = a.scale_ > b.scale_;
-        const Decimal& fine = aFiner ? a : b;
-        const Decimal& coarse = aFiner ? b : a;
-        const bool fineNegative = aFiner ? a.negative_ : bNegative;
-        const bool coarseNegative = aFiner ? bNegative : a.negative_;
-        const std::size_t shift = std::size_t(fine.scale_ - coarse.scale_);
+    // From here on the operand at the finer scale is aligned to by the other.
+    const bool aFiner = a.scale_ > b.scale_;
+    const Decimal& fine = aFiner ? a : b;
+    const Decimal& coarse = aFiner ? b : a;
+    const bool fineNegative = aFiner ? a.negative_ : bNegative;
+    const bool coarseNegative = aFiner ? bNegative : a.negative_;
+    const int shift = fine.scale_ - coarse.scale_;
+    if (shift < int(decimal_kernels::pow10u64.size())) {
         const std::uint64_t c = (std::uint64_t(coarse.mid_) << 32) | coarse.lo_;
         const std::uint64_t f = (std::uint64_t(fine.mid_) << 32) | fine.lo_;
-        if (shift < decimal_kernels::pow10u64.size() &&
-            c <= decimal_kernels::maxTimesPow10[shift]) {
-            const std::uint64_t aligned = c * decimal_kernels::pow10u64[shift];
+        if (fine.hi_ == 0 && coarse.hi_ == 0 &&
+            c <= decimal_kernels::maxTimesPow10[std::size_t(shift)]) {
+            // Both within one word, and the aligned one still within it.
+            const std::uint64_t aligned = c * decimal_kernels::pow10u64[std::size_t(shift)];
             std::uint64_t magnitude = 0;
             bool negative = fineNegative;
             bool fits = true;
@@ -72,26 +74,14 @@ DecimalResult DecimalBuilder::addSigned(const Decimal& a, const Decimal& b, bool
                 return {build3(x, fine.scale_, negative), DecimalStatus::Ok};
             }
         }
-    }
-    {
-        const bool aFiner = a.scale_ > b.scale_;
-        const Decimal& fine = aFiner ? a : b;
-        const Decimal& coarse = aFiner ? b : a;
-        const bool fineNegative = aFiner ? a.negative_ : bNegative;
-        const bool coarseNegative = aFiner ? bNegative : a.negative_;
-        const int shift = fine.scale_ - coarse.scale_;
-        if (shift < int(decimal_kernels::pow10u64.size())) {
-            bool coarseLarger = true;
-            const decimal_kernels::Rounded96 r = decimal_kernels::alignedSum(
-                (std::uint64_t(coarse.mid_) << 32) | coarse.lo_, coarse.hi_,
-                (std::uint64_t(fine.mid_) << 32) | fine.lo_, fine.hi_, shift,
-                fineNegative != coarseNegative, fine.scale_, coarseLarger);
-            if (r.scale >= 0) {
-                const std::uint32_t x[3] = {std::uint32_t(r.low), std::uint32_t(r.low >> 32),
-                                            r.high};
-                return {build3(x, r.scale, coarseLarger ? coarseNegative : fineNegative),
-                        DecimalStatus::Ok};
-            }
+        bool coarseLarger = true;
+        const decimal_kernels::Rounded96 r =
+            decimal_kernels::alignedSum(c, coarse.hi_, f, fine.hi_, shift,
+                                        fineNegative != coarseNegative, fine.scale_, coarseLarger);
+        if (r.scale >= 0) {
+            const std::uint32_t x[3] = {std::uint32_t(r.low), std::uint32_t(r.low >> 32), r.high};
+            return {build3(x, r.scale, coarseLarger ? coarseNegative : fineNegative),
+                    DecimalStatus::Ok};
         }
     }
     int scale = std::max(a.scale_, b.scale_);
@@ -200,9 +190,11 @@ int compareTwice(const std::uint32_t* r, const std::uint32_t* y, int size) {
 }
 
 // p (6 limbs) / 10^k rounded half-to-even into q, for a quotient below 2^96
-// (p < 10^k * 2^96). False when rounding up carried past 96 bits.
+// (p < 10^k * 2^96) and k up to 29. False when rounding up carried past 96
+// bits, which at k = 29 cannot happen.
 bool dividePow10Rounded(const std::uint32_t p[6], int k, std::uint32_t q[3]) {
     using namespace decimal_kernels;
+    assert(k < int(pow10Divisors<4>.size()));
     const WidePow10& divisor = widePow10[std::size_t(k)];
     std::uint32_t n[9] = {p[0], p[1], p[2], p[3], p[4], p[5], 0, 0, 0};
     std::uint32_t r[4] = {0, 0, 0, 0};
@@ -225,13 +217,14 @@ bool dividePow10Rounded(const std::uint32_t p[6], int k, std::uint32_t q[3]) {
     return !((half > 0 || (half == 0 && (q[0] & 1) != 0)) && increment96(q));
 }
 
-// Whether p (6 limbs) is below 10^k * 2^96.
+// Whether p (6 limbs) is below 10^k * 2^96. From k = 29 on it always is, as
+// p < 2^192 < 10^29 * 2^96, so 10^k needs no more than four limbs here.
 bool belowPow10Shifted(const std::uint32_t p[6], int k) {
     const decimal_kernels::WidePow10& power = decimal_kernels::widePow10[std::size_t(k)];
-    std::uint32_t n[9] = {p[0], p[1], p[2], p[3], p[4], p[5], 0, 0, 0};
-    std::uint32_t limbs[4] = {0, 0, 0, 0};
-    std::copy(power.limb, power.limb + std::min(power.size, 4), limbs);
-    return power.size <= 4 && belowShifted(n, limbs, power.size);
+    if (k >= 29)
+        return true;
+    const std::uint32_t n[9] = {p[0], p[1], p[2], p[3], p[4], p[5], 0, 0, 0};
+    return belowShifted(n, power.limb, power.size);
 }
 
 } // namespace

@@ -47,7 +47,8 @@ template <int D> constexpr NormalizedDivisor<D> normalize(const std::uint32_t* d
     return n;
 }
 
-// 10^k made ready as a divisor of exactly D limbs, for the k that need D.
+// 10^k made ready as a divisor of exactly D limbs, for the k up to 29 that
+// need D: every power a product of two Decimals is rounded by.
 template <int D> constexpr std::array<NormalizedDivisor<D>, 30> makePow10Divisors() {
     std::array<NormalizedDivisor<D>, 30> table{};
     for (int k = 0; k < 30; ++k) {
