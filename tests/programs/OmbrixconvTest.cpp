@@ -94,6 +94,23 @@ TEST(Ombrixconv, ConvertsReportsAndExitsAsDocumented) {
     }
 }
 
+TEST(Ombrixconv, TableLargerThanAReadBlockConvertsEveryRow) {
+    // Rows cross the 64 KiB blocks the table is read in; the last has no line end.
+    std::string table;
+    std::string expected;
+    for (int row = 0; row < 30000; ++row) {
+        table += "100\t200\r\n";
+        expected += "51.13\t102.26\r\n";
+    }
+    table += "100";
+    expected += "51.13\r\n";
+    testing::ProcessResult r = testing::RunProcess(
+        program, {"--decimal-separator=.", "--table", fixtures + "dem.nod"}, table);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(r.out == expected) << r.out.size() << " bytes instead of " << expected.size();
+}
+
 // A fresh user: empty configuration and data folders of the test's own.
 class OmbrixconvInstalled : public ::testing::Test {
 protected:

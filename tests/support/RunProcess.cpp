@@ -1,5 +1,6 @@
 #include "RunProcess.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,6 +36,9 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     close(out[1]);
     close(err[1]);
     std::signal(SIGPIPE, SIG_IGN);
+    // A blocking write of a large input would wait for the child while the
+    // child waits for us to read its output.
+    fcntl(in[1], F_SETFL, fcntl(in[1], F_GETFL) | O_NONBLOCK);
 
     // Feed the input and drain both outputs together, so no pipe fills up.
     ProcessResult result;
@@ -61,7 +65,8 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
                 ssize_t n = write(in[1], input.data() + written, input.size() - written);
                 if (n > 0)
                     written += std::size_t(n);
-                if (n < 0 || written == input.size()) {
+                const bool wouldBlock = n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+                if ((n < 0 && !wouldBlock) || written == input.size()) {
                     close(in[1]);
                     inputOpen = false;
                 }
