@@ -133,7 +133,7 @@ Decimal Decimal::abs() const {
 
 Decimal Decimal::truncated() const {
     std::uint32_t x[3] = {lo_, mid_, hi_};
-    decimal_kernels::dropDigits96(x, 0, scale_);
+    decimal_kernels::dropDigits96(x, scale_);
     return DecimalBuilder::build3(x, 0, negative_);
 }
 
@@ -144,7 +144,7 @@ Decimal Decimal::roundedAwayFromZero(int decimals) const {
         return *this;
     std::uint32_t x[3] = {lo_, mid_, hi_};
     // Dropping a digit leaves room below 2^96 for the one added.
-    if (decimal_kernels::dropDigits96(x, 0, scale_ - decimals).atLeastHalf)
+    if (decimal_kernels::dropDigits96(x, scale_ - decimals))
         decimal_kernels::increment96(x);
     return DecimalBuilder::build3(x, decimals, negative_);
 }
@@ -236,8 +236,8 @@ DecimalResult Decimal::mul(const Decimal& other) const {
     decimal_kernels::mul96By96(x, y, p);
     const int scale = scale_ + other.scale_;
     const bool negative = negative_ != other.negative_;
-    if (const int s = DecimalBuilder::quickRound(p, scale); s >= 0)
-        return {DecimalBuilder::build3(p, s, negative), DecimalStatus::Ok};
+    if ((p[3] | p[4] | p[5]) == 0 && scale <= MaxScale)
+        return {DecimalBuilder::build3(p, scale, negative), DecimalStatus::Ok};
     // The fewest digits to drop: for the scale limit, and for the width,
     // p / 10^k < 2^96; the estimate from the bit length is at most one short.
     int bitsP = 0;

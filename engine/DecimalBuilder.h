@@ -122,27 +122,6 @@ public:
         return d;
     }
 
-    // Rounds an exact magnitude of up to five limbs at `scale` into its low
-    // three limbs in one step, when that drops at most nine digits for its
-    // width (and any number for the scale limit alone). Answers the new
-    // scale, or -1 to leave the case to make().
-    template <int N> static int quickRound(std::uint32_t (&x)[N], int scale) {
-        using namespace decimal_kernels;
-        static_assert(N >= 5);
-        for (int i = 5; i < N; ++i) {
-            if (x[i] != 0)
-                return -1;
-        }
-        const std::uint64_t above = (std::uint64_t(x[4]) << 32) | x[3];
-        const int k = std::max(scale - Decimal::MaxScale, digitCount(above));
-        if (k > scale || (above != 0 && k > 9))
-            return -1;
-        if (k > 0 && dropDigits96(x, std::uint32_t(above), k).roundsUp((x[0] & 1) != 0) &&
-            increment96(x))
-            return -1;
-        return scale - k;
-    }
-
     template <typename Wide = NarrowWide> static Wide wide(const Decimal& d) {
         return Wide::from96(d.lo_, d.mid_, d.hi_);
     }

@@ -109,35 +109,17 @@ inline bool increment96(std::uint32_t x[3]) {
     return true;
 }
 
-// What dividing by 10^k dropped: whether it was at least half of 10^k,
-// exactly half, or more than nothing.
-struct Dropped {
-    bool atLeastHalf = false;
-    bool exactlyHalf = false;
-    bool any = false;
-
-    // Half-to-even: a tie goes to the even neighbour.
-    bool roundsUp(bool odd) const { return atLeastHalf && (!exactlyHalf || odd); }
-};
-
-// (above * 2^96 + x) / 10^k, truncated in place, for k from 0 to 28 and
-// above < 10^k; above must be 0 when k is over 9.
-inline Dropped dropDigits96(std::uint32_t x[3], std::uint32_t above, int k) {
-    Dropped d;
+// x / 10^k, truncated in place, for k from 0 to 28; true when what was
+// dropped is at least half of 10^k.
+inline bool dropDigits96(std::uint32_t x[3], int k) {
     if (k == 0)
-        return d;
-    // The lower chunks only tell whether anything below the top chunk was lost.
-    bool lowerLost = false;
+        return false;
+    // Only the top chunk of dropped digits decides the half.
     while (k > 9) {
-        lowerLost |= divide96<1000000000u>(x, 0) != 0;
+        divide96<1000000000u>(x, 0);
         k -= 9;
     }
-    const std::uint32_t top = divide96ByPow10(x, above, k);
-    const std::uint32_t half = std::uint32_t(pow10u64[std::size_t(k)] / 2);
-    d.atLeastHalf = top >= half;
-    d.exactlyHalf = top == half && !lowerLost;
-    d.any = top != 0 || lowerLost;
-    return d;
+    return divide96ByPow10(x, 0, k) >= std::uint32_t(pow10u64[std::size_t(k)] / 2);
 }
 
 // A 96-bit magnitude and its scale, small enough to come back in registers;
