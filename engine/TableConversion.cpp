@@ -71,6 +71,29 @@ void TableConverter::Finish(std::string_view lastRow, std::string& out) {
     Feed(row, out);
 }
 
+bool TableConverter::ConvertStream(
+    const std::function<std::optional<std::size_t>(char*, std::size_t)>& read,
+    const std::function<void(std::string_view)>& write) {
+    // Rows that run past a piece wait in `pending` for the rest of their text.
+    std::string pending;
+    std::string out;
+    char buffer[1 << 16];
+    for (;;) {
+        const std::optional<std::size_t> n = read(buffer, sizeof buffer);
+        if (!n)
+            return false;
+        if (*n == 0)
+            break;
+        pending.append(buffer, *n);
+        pending.erase(0, Feed(pending, out));
+        write(out);
+        out.clear();
+    }
+    Finish(pending, out);
+    write(out);
+    return true;
+}
+
 void TableConverter::ConvertRow(std::string_view row, std::string_view lineEnding,
                                 std::string& out) {
     std::size_t cellStart = 0;

@@ -5,6 +5,8 @@
 #include "engine/Engine.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +44,12 @@ public:
     // Converts the last row, which has no line ending of its own; it gets the
     // line ending the table uses.
     void Finish(std::string_view lastRow, std::string& out);
+    // Converts a whole table that `read` delivers in pieces, handing the
+    // converted text to `write` piece by piece. `read` fills the buffer it is
+    // given and answers how many bytes, 0 at the end, or nothing when reading
+    // failed: then the unfinished last row is dropped and the answer is false.
+    bool ConvertStream(const std::function<std::optional<std::size_t>(char*, std::size_t)>& read,
+                       const std::function<void(std::string_view)>& write);
     int FailedCells() const { return failedCells_; }
 
 private:

@@ -6,9 +6,11 @@
 
 #include "FuzzSupport.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,12 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t piece = 1 + (flags >> 5) % 3 * 7;
     ombrix::TableConverter converter(engine, direction, symbols);
     std::string out;
-    std::string pending;
-    for (std::size_t at = 0; at < table.size(); at += piece) {
-        pending += table.substr(at, piece);
-        pending.erase(0, converter.Feed(pending, out));
-    }
-    converter.Finish(pending, out);
+    std::size_t at = 0;
+    converter.ConvertStream(
+        [&](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+            const std::size_t n = table.copy(buffer, std::min(piece, size), at);
+            at += n;
+            return n;
+        },
+        [&out](std::string_view text) { out += text; });
     if (out != whole)
         std::abort();
     return 0;

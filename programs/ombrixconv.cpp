@@ -125,23 +125,18 @@ int ConvertTableFromStdin(ombrix::Engine& engine, const Options& options) {
     ombrix::TableConverter converter(engine, options.reverse ? ombrix::Reverse : ombrix::Forward,
                                      options.symbols);
     // Block by block, so a table of any size needs only a block's memory.
-    std::string pending;
-    std::string out;
-    char buffer[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
-        pending.append(buffer, n);
-        const std::size_t used = converter.Feed(pending, out);
-        pending.erase(0, used);
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        out.clear();
-    }
-    if (std::ferror(stdin)) {
+    const bool read = converter.ConvertStream(
+        [](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+            const std::size_t n = std::fread(buffer, 1, size, stdin);
+            if (n == 0 && std::ferror(stdin))
+                return std::nullopt;
+            return n;
+        },
+        [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); });
+    if (!read) {
         std::cerr << "ombrixconv: the table could not be read\n";
         return 1;
     }
-    converter.Finish(pending, out);
-    std::fwrite(out.data(), 1, out.size(), stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::cerr << "ombrixconv: the converted table could not be written\n";
         return 1;

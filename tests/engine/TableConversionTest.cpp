@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace ombrix {
 namespace {
@@ -111,15 +114,33 @@ TEST_F(TableConversionTest, TableFedInPiecesConvertsAsInOnePiece) {
         for (std::size_t piece = 1; piece <= table.size(); ++piece) {
             TableConverter converter(engine, Forward, false);
             std::string out;
-            std::string pending;
-            for (std::size_t at = 0; at < table.size(); at += piece) {
-                pending += table.substr(at, piece);
-                pending.erase(0, converter.Feed(pending, out));
-            }
-            converter.Finish(pending, out);
+            std::size_t at = 0;
+            EXPECT_TRUE(converter.ConvertStream(
+                [&](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+                    const std::size_t n = table.copy(buffer, std::min(piece, size), at);
+                    at += n;
+                    return n;
+                },
+                [&out](std::string_view text) { out += text; }));
             EXPECT_EQ(out, whole) << "pieces of " << piece << " from " << table;
         }
     }
+}
+
+TEST_F(TableConversionTest, FailedReadDropsTheUnfinishedRow) {
+    Doubling();
+    TableConverter converter(engine, Forward, false);
+    std::string out;
+    bool delivered = false;
+    EXPECT_FALSE(converter.ConvertStream(
+        [&delivered](char* buffer, std::size_t) -> std::optional<std::size_t> {
+            if (delivered)
+                return std::nullopt;
+            delivered = true;
+            return std::string("1\r\n2").copy(buffer, 4);
+        },
+        [&out](std::string_view text) { out += text; }));
+    EXPECT_EQ(out, "2\r\n");
 }
 
 TEST_F(TableConversionTest, EmptyTableGivesNothing) {
