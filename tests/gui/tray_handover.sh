@@ -12,9 +12,7 @@ private_home "$1"
 cat >"$home/run.sh" <<'RUN'
 set -u
 . "$HOME/state.sh"
-trayer --edge top --align right --widthtype pixel --width 100 --height 24 &
-tray=$!
-sleep 1
+start_tray
 "$PROGRAM" /tray &
 first=$!
 for _ in $(seq 50); do
@@ -31,4 +29,4 @@ kill "$first" "$tray" 2>/dev/null
 echo "before=$before second=$second after=$after"
 [ "$before" != IsViewable ] && [ "$second" = 0 ] && [ "$after" = IsViewable ]
 RUN
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/run.sh"
+run_on_virtual_desktop

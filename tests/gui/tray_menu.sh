@@ -14,10 +14,7 @@ private_home "$1"
 cat >"$home/run.sh" <<'RUN'
 set -u
 . "$HOME/state.sh"
-# The tray host is 24 pixels high at the top right; the icon is its last slot.
-trayer --edge top --align right --widthtype pixel --width 100 --height 24 &
-tray=$!
-sleep 1
+start_tray
 "$PROGRAM" &
 program=$!
 sleep 2.5
@@ -31,6 +28,7 @@ sleep 0.5
 xdotool mousemove $((x + 45)) $((y + 51)) click 1
 sleep 1
 hidden=$(window_state)
+# The icon sits in the notification area's last slot, at the top right.
 icon_x=$(($(xdotool getdisplaygeometry | cut -d' ' -f1) - 12))
 xdotool mousemove "$icon_x" 12 click --repeat 2 --delay 60 1
 sleep 1
@@ -54,4 +52,4 @@ echo "shown=$shown hidden=$hidden again=$again exit=$status"
 [ "$shown" = IsViewable ] && [ "$hidden" = IsUnMapped ] && [ "$again" = IsViewable ] &&
     [ "$status" = 0 ]
 RUN
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/run.sh"
+run_on_virtual_desktop

@@ -3,7 +3,9 @@
 #   require_tools TOOL...  ends the test as skipped (77) when a tool is missing
 #   private_home PROGRAM   a temporary HOME and XDG folders, gone at exit, and
 #                          $HOME/state.sh, whose window_state prints the map
-#                          state of the converter's main window
+#                          state of the converter's main window and whose
+#                          start_tray starts a notification area ($tray)
+#   run_on_virtual_desktop runs $HOME/run.sh on a virtual X display
 
 require_tools() {
     local tool
@@ -33,5 +35,16 @@ window_state() {
     done
     [ -n "$best" ] && xwininfo -id "$best" | awk '/Map State:/ {print $3}' || echo none
 }
+
+# A notification area 24 pixels high at the top right; icons take its last slot.
+start_tray() {
+    trayer --edge top --align right --widthtype pixel --width 100 --height 24 &
+    tray=$!
+    sleep 1
+}
 STATE
+}
+
+run_on_virtual_desktop() {
+    xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/run.sh"
 }
