@@ -2,7 +2,7 @@
 // digits) measured in the same run: on 28-digit operands, and on the amounts
 // and rates that conversions use.
 
-#include "engine/Decimal.h"
+#include "engine/decimal/Decimal.h"
 
 #include <benchmark/benchmark.h>
 #include <decimal/decimal>

@@ -1,6 +1,6 @@
 #include "engine/ConversionDefinition.h"
 
-#include "engine/TextCase.h"
+#include "base/TextCase.h"
 
 namespace ombrix {
 

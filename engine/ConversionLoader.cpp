@@ -1,10 +1,10 @@
 #include "engine/ConversionLoader.h"
 
+#include "base/Registry.h"
+#include "base/TextCase.h"
 #include "engine/ConversionPath.h"
 #include "engine/DefinitionLines.h"
 #include "engine/DefinitionValues.h"
-#include "engine/TextCase.h"
-#include "settings/Registry.h"
 
 #include <array>
 #include <string_view>

@@ -2,10 +2,10 @@
 // Reads a conversion definition file into a ConversionDefinition (load) or
 // checks that every line of it is recognised (validate).
 
+#include "base/MessageSink.h"
+#include "base/MessageTexts.h"
 #include "engine/ConversionDefinition.h"
-#include "engine/MessageSink.h"
-#include "platform/Paths.h"
-#include "settings/MessageTexts.h"
+#include "platform/posix/Paths.h"
 
 #include <cstdint>
 #include <string>

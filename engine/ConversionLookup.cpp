@@ -1,6 +1,6 @@
 #include "engine/ConversionLookup.h"
 
-#include "engine/TextCase.h"
+#include "base/TextCase.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,7 +1,7 @@
 #include "engine/ConversionPath.h"
 
+#include "base/TextCase.h"
 #include "engine/DefinitionLines.h"
-#include "engine/TextCase.h"
 
 #include <string_view>
 

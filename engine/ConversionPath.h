@@ -2,7 +2,7 @@
 // Where a conversion definition file named in the catalogue, on a command
 // line or in a dialog lives, and the title it is listed under.
 
-#include "platform/Paths.h"
+#include "platform/posix/Paths.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "engine/DefinitionLines.h"
 
-#include "platform/Paths.h"
+#include "platform/posix/Paths.h"
 
 #include <filesystem>
 #include <system_error>

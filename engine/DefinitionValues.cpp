@@ -1,6 +1,6 @@
 #include "engine/DefinitionValues.h"
 
-#include "engine/Decimal.h"
+#include "engine/decimal/Decimal.h"
 
 #include <algorithm>
 #include <charconv>

@@ -2,12 +2,12 @@
 // The conversion engine of one program run: the current conversion, the
 // number state, and the evaluation of a value in either direction.
 
+#include "base/MessageSink.h"
+#include "base/MessageTexts.h"
 #include "engine/ConversionDefinition.h"
 #include "engine/FormulaOperands.h"
-#include "engine/MessageSink.h"
 #include "engine/NumberText.h"
-#include "platform/Paths.h"
-#include "settings/MessageTexts.h"
+#include "platform/posix/Paths.h"
 
 #include <cstdint>
 #include <optional>

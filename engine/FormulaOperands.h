@@ -2,8 +2,8 @@
 // The operands of a formula's steps, read once for as long as the steps and
 // the decimal separator stay the same instead of once for every value.
 
-#include "engine/Decimal.h"
 #include "engine/NumberText.h"
+#include "engine/decimal/Decimal.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // Number-format patterns: "0" a required digit, "#" an optional digit, "." the
 // decimal separator, "," grouping in thousands; any other character is copied.
 
-#include "engine/Decimal.h"
+#include "engine/decimal/Decimal.h"
 
 #include <string>
 #include <string_view>

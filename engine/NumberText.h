@@ -3,7 +3,7 @@
 // typed input, grouping, and formatting results. The number state lives here
 // for the whole run and is shared by every caller of the engine.
 
-#include "engine/Decimal.h"
+#include "engine/decimal/Decimal.h"
 
 #include <cstdint>
 #include <functional>

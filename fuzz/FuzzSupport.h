@@ -3,7 +3,7 @@
 // a scratch folder for the files under test, and the split of an input into
 // a flags byte and two texts.
 
-#include "engine/MessageSink.h"
+#include "base/MessageSink.h"
 
 #include <unistd.h>
 

@@ -2,9 +2,9 @@
 // and title reading must never crash, and the table lookups must answer as
 // a plain scan does.
 
+#include "base/Registry.h"
 #include "engine/ConversionLoader.h"
 #include "engine/ConversionPath.h"
-#include "settings/Registry.h"
 
 #include "FuzzSupport.h"
 

@@ -1,9 +1,9 @@
 // Arbitrary bytes through text-to-number, number-to-text, patterns and every
 // number-text rule, with both decimal separators.
 
-#include "engine/Decimal.h"
 #include "engine/NumberPattern.h"
 #include "engine/NumberText.h"
+#include "engine/decimal/Decimal.h"
 
 #include "FuzzSupport.h"
 

@@ -3,15 +3,18 @@
 // store, the catalogue, the language texts, the main window's flags and the
 // GUI services. Windows get it by reference; nothing of it is global.
 
-#include "engine/MessageSink.h"
+#include "base/MessageSink.h"
+#include "base/MessageTexts.h"
+#include "base/Registry.h"
 #include "mainwindow/rules/CataloguePort.h"
 #include "mainwindow/rules/ConversionPort.h"
 #include "mainwindow/rules/MainFlags.h"
 #include "mainwindow/rules/WindowPorts.h"
-#include "platform/qt/GuiServices.h"
+#include "services/Beeper.h"
+#include "services/Clipboard.h"
+#include "services/FileDialogs.h"
+#include "services/ShellOpener.h"
 #include "settings/LanguageFile.h"
-#include "settings/MessageTexts.h"
-#include "settings/Registry.h"
 
 #include <string>
 

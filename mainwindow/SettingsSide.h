@@ -3,13 +3,13 @@
 // catalogue and the language files, offered through the ports the main
 // window's rules use.
 
-#include "engine/MessageSink.h"
+#include "base/MessageSink.h"
+#include "base/MessageTexts.h"
 #include "mainwindow/rules/CataloguePort.h"
 #include "mainwindow/rules/WindowPorts.h"
 #include "settings/Catalogue.h"
 #include "settings/FileRegistry.h"
 #include "settings/LanguageFile.h"
-#include "settings/MessageTexts.h"
 
 #include <string>
 

@@ -3,11 +3,11 @@
 // that starts the system information program. Opened from the main window it
 // keeps the program's other windows disabled until it closes.
 
-#include "engine/MessageSink.h"
+#include "base/MessageSink.h"
+#include "base/Registry.h"
 #include "mainwindow/rules/CataloguePort.h"
 #include "mainwindow/rules/MainFlags.h"
 #include "mainwindow/rules/WindowPorts.h"
-#include "settings/Registry.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #include "settings/Catalogue.h"
 
-#include "engine/TextCase.h"
+#include "base/TextCase.h"
+#include "platform/posix/FileIo.h"
 #include "settings/DataFolder.h"
-#include "settings/FileIo.h"
 
 #include <optional>
 

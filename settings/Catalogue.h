@@ -8,10 +8,10 @@
 // and selection through the hooks. Saves replace the file atomically, and a
 // file that could not be read is copied aside before a save replaces it.
 
+#include "base/Registry.h"
 #include "engine/ConversionDefinition.h"
-#include "platform/Paths.h"
+#include "platform/posix/Paths.h"
 #include "settings/CatalogueFile.h"
-#include "settings/Registry.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "settings/CatalogueFile.h"
 
-#include "settings/FileIo.h"
+#include "platform/posix/FileIo.h"
 #include "settings/QuotedFields.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "settings/DataFolder.h"
 
-#include "platform/Paths.h"
+#include "platform/posix/Paths.h"
 
 #include <sys/stat.h>
 

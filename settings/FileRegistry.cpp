@@ -1,7 +1,7 @@
 #include "settings/FileRegistry.h"
 
+#include "platform/posix/FileIo.h"
 #include "settings/AutostartEntry.h"
-#include "settings/FileIo.h"
 #include "settings/StoreFormat.h"
 
 #include <unistd.h>

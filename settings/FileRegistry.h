@@ -8,7 +8,7 @@
 // never lose each other's values and a reader never sees half a file.
 // Failures are silent: reads give the empty text, writes give false.
 
-#include "settings/Registry.h"
+#include "base/Registry.h"
 #include "settings/SettingsEnvironment.h"
 
 #include <string>

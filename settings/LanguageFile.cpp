@@ -1,8 +1,8 @@
 #include "settings/LanguageFile.h"
 
-#include "engine/TextCase.h"
+#include "base/TextCase.h"
+#include "platform/posix/FileIo.h"
 #include "settings/CatalogueFile.h"
-#include "settings/FileIo.h"
 #include "settings/QuotedFields.h"
 
 #include <charconv>

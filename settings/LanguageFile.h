@@ -4,9 +4,9 @@
 // records. Records are quoted fields, four to a record: window number,
 // index, text, extra.
 
-#include "engine/MessageSink.h"
-#include "platform/Paths.h"
-#include "settings/MessageTexts.h"
+#include "base/MessageSink.h"
+#include "base/MessageTexts.h"
+#include "platform/posix/Paths.h"
 #include "settings/WindowTextTables.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "settings/SettingsStartup.h"
 
+#include "platform/posix/FileIo.h"
 #include "settings/CatalogueFile.h"
 #include "settings/DataFolder.h"
-#include "settings/FileIo.h"
 
 #include <unistd.h>
 

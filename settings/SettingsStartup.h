@@ -2,9 +2,9 @@
 // The two start-up procedures that write settings on the user's behalf, the
 // rule that chooses between them, and how the stored options read at start-up.
 
-#include "platform/Paths.h"
+#include "base/Registry.h"
+#include "platform/posix/Paths.h"
 #include "settings/Catalogue.h"
-#include "settings/Registry.h"
 
 #include <functional>
 #include <string>

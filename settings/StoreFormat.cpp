@@ -1,6 +1,6 @@
 #include "settings/StoreFormat.h"
 
-#include "engine/TextCase.h"
+#include "base/TextCase.h"
 
 #include <charconv>
 #include <cstddef>

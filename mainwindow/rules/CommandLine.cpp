@@ -1,6 +1,6 @@
 #include "mainwindow/rules/CommandLine.h"
 
-#include "engine/TextCase.h"
+#include "base/TextCase.h"
 
 namespace ombrix {
 

@@ -2,9 +2,9 @@
 // The window options of the Config menu that are stored as settings: always
 // on top, the intro option and start at login. The Tray item is TrayRules'.
 
+#include "base/Registry.h"
 #include "mainwindow/rules/MainFlags.h"
 #include "mainwindow/rules/WindowPorts.h"
-#include "settings/Registry.h"
 
 #include <string>
 

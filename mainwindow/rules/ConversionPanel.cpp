@@ -1,6 +1,6 @@
 #include "mainwindow/rules/ConversionPanel.h"
 
-#include "engine/TextCase.h"
+#include "base/TextCase.h"
 #include "mainwindow/rules/Knipname.h"
 #include "mainwindow/rules/TrayRules.h"
 

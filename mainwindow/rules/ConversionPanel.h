@@ -3,13 +3,13 @@
 // catalogue entry, converting a field, the swap and the number-format
 // options, and adding a definition file to the catalogue.
 
-#include "engine/MessageSink.h"
+#include "base/MessageSink.h"
+#include "base/MessageTexts.h"
+#include "base/Registry.h"
 #include "mainwindow/rules/CataloguePort.h"
 #include "mainwindow/rules/ConversionPort.h"
 #include "mainwindow/rules/MainFlags.h"
 #include "mainwindow/rules/WindowPorts.h"
-#include "settings/MessageTexts.h"
-#include "settings/Registry.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "mainwindow/rules/HelpLauncher.h"
 
-#include "platform/Paths.h"
+#include "platform/posix/Paths.h"
 
 #include <algorithm>
 #include <cctype>

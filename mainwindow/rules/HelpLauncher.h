@@ -2,10 +2,10 @@
 // What the Help menus open: the help file named by the language file, the
 // bug-report and web addresses, and the system information program.
 
-#include "engine/MessageSink.h"
-#include "mainwindow/rules/WindowPorts.h"
-#include "platform/qt/GuiServices.h"
-#include "settings/Registry.h"
+#include "base/MessageSink.h"
+#include "base/Registry.h"
+#include "services/ProgramStarter.h"
+#include "services/ShellOpener.h"
 
 #include <string>
 #include <string_view>

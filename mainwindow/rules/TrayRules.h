@@ -3,9 +3,9 @@
 // timer that keeps the icon's tip current, the icon's pointer events and
 // the Show, Hide and Exit items of its menu.
 
+#include "base/Registry.h"
 #include "mainwindow/rules/MainFlags.h"
 #include "mainwindow/rules/WindowPorts.h"
-#include "settings/Registry.h"
 
 #include <cstddef>
 #include <string>

@@ -1,6 +1,6 @@
 #include "mainwindow/rules/TypeAhead.h"
 
-#include "engine/TextCase.h"
+#include "base/TextCase.h"
 
 #include <algorithm>
 

@@ -3,6 +3,10 @@
 // the main window itself, the other windows of the program, the tray icon,
 // the settings operations and the hand-over channel.
 
+#include "services/InstanceChannel.h"
+#include "services/ProgramStarter.h"
+#include "services/TrayIcon.h"
+
 #include <cstdint>
 #include <string>
 
@@ -85,19 +89,6 @@ public:
     virtual void EnableCalculator(bool enabled) = 0;
 };
 
-// The notification-area icon.
-class TrayIcon {
-public:
-    virtual ~TrayIcon() = default;
-    // False when the desktop has no notification area.
-    virtual bool Available() const = 0;
-    // Adds the icon, leaves the task bar; false when the desktop has no tray.
-    virtual bool Add(const std::string& tip) = 0;
-    // False when the icon is not there to change (the tray host went away).
-    virtual bool Modify(const std::string& tip) = 0;
-    virtual void Remove() = 0;
-};
-
 // The never-shown window that owns the icon: its timer and its popup menu.
 class TrayHost {
 public:
@@ -112,13 +103,6 @@ public:
     virtual void CloseMainWindow() = 0;
     // Closes every window, the last opened first, and ends the process with 0.
     virtual void CloseAllAndEnd() = 0;
-};
-
-// Starts a program as a new process; false when it could not be started.
-class ProgramStarter {
-public:
-    virtual ~ProgramStarter() = default;
-    virtual bool Start(const std::string& path) = 0;
 };
 
 // The settings operations the start-up runs.
@@ -136,15 +120,6 @@ public:
     // Reads the language file and applies its texts for the window; false when
     // it failed (its message is shown) and the program must end.
     virtual bool LoadLanguage(const std::string& file, std::int16_t window) = 0;
-};
-
-// The single-instance channel.
-class InstanceChannel {
-public:
-    virtual ~InstanceChannel() = default;
-    // True when another copy runs: the command line was handed to it and this
-    // copy must end. False when this copy is now the one that receives.
-    virtual bool HandOverToRunningCopy(const std::string& commandLine) = 0;
 };
 
 } // namespace ombrix

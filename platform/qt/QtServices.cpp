@@ -2,7 +2,7 @@
 
 #include "platform/qt/Win1252.h"
 
-#include "platform/Paths.h"
+#include "platform/posix/Paths.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,9 +1,12 @@
 #pragma once
 // Qt implementations of the GUI services.
 
-#include "engine/MessageSink.h"
-#include "mainwindow/rules/WindowPorts.h"
-#include "platform/qt/GuiServices.h"
+#include "base/MessageSink.h"
+#include "services/Beeper.h"
+#include "services/Clipboard.h"
+#include "services/FileDialogs.h"
+#include "services/ProgramStarter.h"
+#include "services/ShellOpener.h"
 
 #include <QString>
 #include <QStringList>

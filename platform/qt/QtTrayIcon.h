@@ -1,7 +1,7 @@
 #pragma once
 // The notification-area icon through Qt. Its menu and timer belong to the tray window.
 
-#include "mainwindow/rules/WindowPorts.h"
+#include "services/TrayIcon.h"
 
 #include <QIcon>
 #include <QSystemTrayIcon>

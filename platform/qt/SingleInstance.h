@@ -3,8 +3,8 @@
 // only its user can reach; a later copy hands its command line over, waits
 // for the first copy's answer and ends.
 
-#include "mainwindow/rules/HandOver.h"
-#include "mainwindow/rules/WindowPorts.h"
+#include "platform/ipc/HandOver.h"
+#include "services/InstanceChannel.h"
 
 #include <QLocalServer>
 #include <QObject>

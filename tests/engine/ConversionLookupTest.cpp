@@ -1,5 +1,5 @@
+#include "base/TextCase.h"
 #include "engine/ConversionDefinition.h"
-#include "engine/TextCase.h"
 
 #include <gtest/gtest.h>
 

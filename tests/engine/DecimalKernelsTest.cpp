@@ -1,4 +1,4 @@
-#include "engine/DecimalKernels.h"
+#include "engine/decimal/DecimalKernels.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // tries every scale from the finest down and rounds the exact quotient by its
 // remainder, which is slow but plainly right.
 
-#include "engine/Decimal.h"
-#include "engine/WideUInt.h"
+#include "engine/decimal/Decimal.h"
+#include "engine/decimal/WideUInt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/Decimal.h"
+#include "engine/decimal/Decimal.h"
 
 #include <gtest/gtest.h>
 

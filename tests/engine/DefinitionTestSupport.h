@@ -1,9 +1,9 @@
 #pragma once
 // Test doubles and temporary folders for the definition loader tests.
 
-#include "engine/MessageSink.h"
-#include "platform/Paths.h"
-#include "settings/Registry.h"
+#include "base/MessageSink.h"
+#include "base/Registry.h"
+#include "platform/posix/Paths.h"
 
 #include "TestDoubles.h"
 #include "TestFolder.h"

@@ -1,7 +1,7 @@
 // Long division checked by its defining property, q * b + r == a with r < b,
 // on random operands and on the limb patterns where estimates go wrong.
 
-#include "engine/WideUInt.h"
+#include "engine/decimal/WideUInt.h"
 
 #include <gtest/gtest.h>
 

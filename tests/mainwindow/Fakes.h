@@ -2,12 +2,15 @@
 // Scripted stand-ins for the services the main window's rules drive.
 
 #include "TestDoubles.h"
-#include "engine/MessageSink.h"
+#include "base/MessageSink.h"
+#include "base/Registry.h"
 #include "mainwindow/rules/CataloguePort.h"
 #include "mainwindow/rules/ConversionPort.h"
 #include "mainwindow/rules/WindowPorts.h"
-#include "platform/qt/GuiServices.h"
-#include "settings/Registry.h"
+#include "services/Beeper.h"
+#include "services/Clipboard.h"
+#include "services/FileDialogs.h"
+#include "services/ShellOpener.h"
 
 #include <map>
 #include <set>

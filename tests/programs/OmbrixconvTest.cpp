@@ -1,7 +1,7 @@
 #include "RunProcess.h"
 #include "TestFolder.h"
 
-#include "engine/Decimal.h"
+#include "engine/decimal/Decimal.h"
 
 #include <gtest/gtest.h>
 

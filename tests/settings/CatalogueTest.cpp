@@ -2,7 +2,7 @@
 
 #include "SettingsTestSupport.h"
 #include "engine/ConversionLoader.h"
-#include "settings/FileIo.h"
+#include "platform/posix/FileIo.h"
 #include "settings/FileRegistry.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // Temporary folders and test doubles for the settings tests: every test gets
 // its own program folder, data folder and XDG folders under the temp folder.
 
-#include "engine/MessageSink.h"
-#include "platform/Paths.h"
+#include "base/MessageSink.h"
+#include "platform/posix/Paths.h"
 #include "settings/SettingsEnvironment.h"
 
 #include "TestDoubles.h"

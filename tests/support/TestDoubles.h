@@ -2,8 +2,8 @@
 // Test doubles for the services core is given: a message sink that records,
 // and a settings store held in memory.
 
-#include "engine/MessageSink.h"
-#include "settings/Registry.h"
+#include "base/MessageSink.h"
+#include "base/Registry.h"
 
 #include <map>
 #include <string>

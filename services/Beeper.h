@@ -1,0 +1,12 @@
+#pragma once
+// The desktop's warning sound.
+
+namespace ombrix {
+
+class Beeper {
+public:
+    virtual ~Beeper() = default;
+    virtual void Beep() = 0;
+};
+
+} // namespace ombrix

@@ -1,0 +1,3 @@
+#pragma once
+// Rules stay free of Qt.
+#include <QString>
