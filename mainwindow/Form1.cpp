@@ -1,6 +1,7 @@
 #include "mainwindow/Form1.h"
 
-#include "mainwindow/ImageButton.h"
+#include "guikit/ImageButton.h"
+#include "guikit/Twips.h"
 #include "mainwindow/PanelSurface.h"
 #include "mainwindow/tray1.h"
 #include "platform/qt/Win1252.h"
@@ -24,13 +25,6 @@ namespace ombrix {
 
 namespace {
 
-// Geometry is designed in twips; 15 twips are one device-independent pixel.
-int Px(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-QRect Twips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
 constexpr int LabelHeight = 255;
 constexpr int ClientWidth = 5160;
 constexpr int ClientHeight = 2970;
@@ -67,19 +61,17 @@ QAction* CheckItem(QMenu* menu, const char* name, const char* caption, bool chec
 
 } // namespace
 
-Form1::Form1(AppContext& context)
-    : context_(context),
-      panel_({context.conversion, context.catalogue, context.registry, context.flags, *this,
-              context.services.windows, context.services.tray, context.services.messages,
-              context.texts, context.dataFolder}),
+Form1::Form1(MainWindowServices services)
+    : s_(std::move(services)),
+      panel_({s_.conversion, s_.catalogue, s_.registry, s_.flags, *this, s_.dialogs, s_.tools,
+              s_.tray, s_.messages, s_.texts, s_.folders.data}),
       tray_(std::make_unique<tray1>(
-          context, *this, [this] { close(); }, [] { QApplication::exit(0); })),
-      lifecycle_({context.registry, context.settings, context.catalogue, panel_, context.flags,
-                  *this, context.services.windows, context.services.tray, *tray_,
-                  context.services.channel, context.programFolder, context.runCommand,
-                  context.dataFolder}),
-      config_(
-          {context.flags, context.registry, *this, context.services.windows, context.runCommand}) {
+          TrayServices{s_.flags, s_.registry, *this, s_.tools, s_.tray}, [this] { close(); },
+          [] { QApplication::exit(0); })),
+      lifecycle_({s_.registry, s_.settings, s_.catalogue, panel_, s_.flags, *this, s_.dialogs,
+                  s_.tools, s_.tray, *tray_, s_.channel, s_.runCommand, s_.folders.data}),
+      config_({s_.flags, s_.registry, *this, s_.tools, s_.runCommand}),
+      owners_(s_.flags, *this, s_.tools) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quavomat Euro Edition"));
     BuildPanel();
@@ -116,7 +108,7 @@ void Form1::BuildPanel() {
     font.setPixelSize(11);
     surface_->setFont(font);
 
-    const QString icons = platform::FromWin1252(context_.programFolder) + "/icons/";
+    const QString icons = platform::FromWin1252(s_.folders.program) + "/icons/";
     Image1 = new ImageButton(QStringLiteral("Image1"), icons + "wizard.png", surface_);
     Image1->setGeometry(Twips(240, 120, 405, 405));
     Image2 = new ImageButton(QStringLiteral("Image2"), icons + "calculator.png", surface_);

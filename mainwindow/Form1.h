@@ -4,11 +4,12 @@
 // Events become calls of the panel and lifecycle rules; the rules drive the
 // controls back through MainView.
 
-#include "mainwindow/AppContext.h"
-#include "mainwindow/frmAbout.h"
+#include "guikit/frmAbout.h"
+#include "mainwindow/MainWindowServices.h"
 #include "mainwindow/rules/ConfigMenu.h"
 #include "mainwindow/rules/ConversionPanel.h"
 #include "mainwindow/rules/MainLifecycle.h"
+#include "mainwindow/rules/MainOwnerWindows.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -35,7 +36,7 @@ class tray1;
 class Form1 : public QMainWindow, public MainView {
     Q_OBJECT
 public:
-    explicit Form1(AppContext& context);
+    explicit Form1(MainWindowServices services);
     ~Form1() override;
 
     // Controls, named as designed (each one's objectName is its name).
@@ -99,13 +100,10 @@ public:
     void SUBCOMMAND(std::string& text) { lifecycle_.SUBCOMMAND(text); }
     std::string addconfig(std::string& file) { return panel_.addconfig(file); }
     // A command line handed over by another copy.
-    void ReceiveCommandLine(const std::string& text);
+    void ReceiveCommandLine(const std::string& text) { lifecycle_.CommandLineReceived(text); }
     // "Open Conversion" and Image3.
     void OpenConversion();
-    // Centres the window as a first start does.
-    void CentreWindow();
-    // Makes room for a list caption wider than its designed place; runs after
-    // the language texts are applied.
+    // Makes room for a list caption wider than its designed place.
     void FitListCaption();
     // The frames drawn around the image buttons, in pixels.
     const std::vector<std::pair<QRectF, bool>>& ImageFrames() const { return frames_; }
@@ -140,6 +138,8 @@ public:
     void SetWindowEnabled(bool enabled) override;
     void SetTopmost(bool on) override;
     void ClearDrawing() override;
+    void CentreWindow() override;
+    void LanguageApplied() override { FitListCaption(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -176,11 +176,12 @@ private:
     void ClearImageFrames();
     void AddImageFrame(const QRect& image, bool sunken);
 
-    AppContext& context_;
+    MainWindowServices s_;
     ConversionPanel panel_;
     std::unique_ptr<tray1> tray_;
     MainLifecycle lifecycle_;
     ConfigMenu config_;
+    MainOwnerWindows owners_;
     QPointer<frmAbout> about_;
     PanelSurface* surface_ = nullptr;
     std::vector<std::pair<QRectF, bool>> frames_; // rectangle, sunken

@@ -2,10 +2,10 @@
 // activation, close, and command lines from the start and from other copies.
 #include "mainwindow/Form1.h"
 
-#include "mainwindow/ImageButton.h"
+#include "guikit/ImageButton.h"
+#include "guikit/rules/TypeAhead.h"
 #include "mainwindow/PanelSurface.h"
 #include "mainwindow/rules/Knipname.h"
-#include "mainwindow/rules/TypeAhead.h"
 #include "platform/qt/Win1252.h"
 
 #include <QAbstractItemView>
@@ -94,22 +94,12 @@ StartupOutcome Form1::Start(const std::string& commandLine) {
     return outcome;
 }
 
-void Form1::ReceiveCommandLine(const std::string& text) {
-    if (!context_.flags.Hooked) {
-        return; // forwarded lines are not received in this run
-    }
-    // The sender's copy would restore and activate this window first.
-    ShowWindow();
-    lifecycle_.SUBCOMMAND(text);
-}
-
 void Form1::OpenConversion() {
     const bool onTop = Altop->isChecked();
     if (onTop) {
         SetTopmost(false);
     }
-    const std::string chosen =
-        context_.services.dialogs.ShowOpenDialog("Open", "nod files|*.nod", "*.nod");
+    const std::string chosen = s_.fileDialogs.ShowOpenDialog("Open", "nod files|*.nod", "*.nod");
     if (onTop) {
         SetTopmost(true);
     }
@@ -222,7 +212,7 @@ bool Form1::ListKey(QComboBox* list, QKeyEvent* key, bool conversionList) {
         return false; // navigation, Tab and shortcuts keep their usual meaning
     }
     if (!typed.byte) {
-        context_.services.beeper.Beep(); // no entry can hold this character
+        s_.beeper.Beep(); // no entry can hold this character
         return true;
     }
     std::vector<std::string> items;
@@ -251,7 +241,7 @@ bool Form1::ListKey(QComboBox* list, QKeyEvent* key, bool conversionList) {
         if (conversionList && !list->view()->isVisible()) {
             list->showPopup();
         }
-        context_.services.beeper.Beep();
+        s_.beeper.Beep();
         break;
     case TypeAheadAction::Kind::Match: {
         if (conversionList && !list->view()->isVisible()) {

@@ -2,9 +2,9 @@
 // window options, the tools, help, the links and the about box.
 #include "mainwindow/Form1.h"
 
-#include "mainwindow/frmAbout.h"
+#include "guikit/frmAbout.h"
+#include "guikit/rules/HelpLauncher.h"
 #include "mainwindow/rules/EditMenu.h"
-#include "mainwindow/rules/HelpLauncher.h"
 #include "mainwindow/tray1.h"
 #include "platform/qt/Win1252.h"
 
@@ -48,15 +48,14 @@ void Form1::ConnectMenus() {
         });
     }
 
-    OtherWindows& windows = context_.services.windows;
-    connect(Wizard, &QAction::triggered, this, [&windows] { windows.ShowWizard(); });
-    connect(cal, &QAction::triggered, this, [&windows] { windows.ShowCalculator(); });
-    connect(Opties, &QAction::triggered, this, [&windows] { windows.ShowOptions(); });
+    connect(Wizard, &QAction::triggered, this, [this] { s_.tools.wizard.Show(); });
+    connect(cal, &QAction::triggered, this, [this] { s_.tools.calculator.Show(); });
+    connect(Opties, &QAction::triggered, this, [this] { s_.dialogs.ShowOptions(); });
 
-    ShellOpener& shell = context_.services.shell;
-    const LinkTargets& links = context_.links;
+    ShellOpener& shell = s_.shell;
+    const LinkTargets& links = s_.links;
     connect(Help2, &QAction::triggered, this,
-            [this, &shell, &links] { ShowHelp(links.HelpTarget, context_.programFolder, shell); });
+            [this, &shell, &links] { ShowHelp(links.HelpTarget, s_.folders.program, shell); });
     // An address needs no working folder.
     connect(help1, &QAction::triggered, this,
             [&shell, &links] { shell.Open(BugReportText(links.BugReportTarget), {}); });
@@ -83,8 +82,8 @@ void Form1::ecopy_Click() {
     if (field == nullptr || !field->hasSelectedText()) {
         return;
     }
-    context_.services.clipboard.Clear();
-    context_.services.clipboard.SetText(platform::ToWin1252(field->selectedText()));
+    s_.clipboard.Clear();
+    s_.clipboard.SetText(platform::ToWin1252(field->selectedText()));
 }
 
 void Form1::ecut_Click() {
@@ -107,7 +106,7 @@ void Form1::Delete_Click() {
 void Form1::epaste_Click() {
     // The clipboard's text replaces the whole field, not only the selection.
     if (QLineEdit* field = ActiveField()) {
-        field->setText(platform::FromWin1252(context_.services.clipboard.Text()));
+        field->setText(platform::FromWin1252(s_.clipboard.Text()));
     }
 }
 
@@ -124,9 +123,8 @@ void Form1::delall_Click() {
 }
 
 void Form1::FieldClicked(QLineEdit* field) {
-    const EditItemStates states =
-        StatesAfterFieldClick(!context_.services.clipboard.Text().empty(),
-                              static_cast<int>(field->selectedText().size()));
+    const EditItemStates states = StatesAfterFieldClick(
+        !s_.clipboard.Text().empty(), static_cast<int>(field->selectedText().size()));
     epaste->setEnabled(states.paste);
     ecopy->setEnabled(states.copy);
     ecut->setEnabled(states.cut);
@@ -151,9 +149,8 @@ void Form1::About_Click() {
         about_->activateWindow();
         return;
     }
-    about_ = new frmAbout({context_.flags, *this, context_.services.windows, context_.settings,
-                           context_.catalogue, context_.registry, context_.services.starter,
-                           context_.services.messages, "Quavomat"});
+    about_ = new frmAbout({owners_, s_.language, s_.registry, s_.starter, s_.messages, "Quavomat"},
+                          false);
     about_->show();
 }
 

@@ -19,11 +19,10 @@ QAction* Item(QMenu* menu, const char* name, const char* caption) {
 }
 } // namespace
 
-tray1::tray1(AppContext& context, MainView& mainView, std::function<void()> closeMain,
+tray1::tray1(TrayServices services, std::function<void()> closeMain,
              std::function<void()> endProcess)
-    : rules_({context.flags, context.registry, mainView, context.services.windows,
-              context.services.tray, *this}),
-      closeMain_(std::move(closeMain)), endProcess_(std::move(endProcess)) {
+    : rules_(services, *this), closeMain_(std::move(closeMain)),
+      endProcess_(std::move(endProcess)) {
     setObjectName(QStringLiteral("tray1"));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

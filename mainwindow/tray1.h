@@ -3,7 +3,6 @@
 // menu, its 300 ms timer, and the icon's pointer events. The decisions are
 // TrayRules'; this window carries them out.
 
-#include "mainwindow/AppContext.h"
 #include "mainwindow/rules/TrayRules.h"
 
 #include <QWidget>
@@ -20,8 +19,7 @@ class tray1 : public QWidget, public TrayHost {
     Q_OBJECT
 public:
     // closeMain: the main window's close request; endProcess: leaves the run with 0.
-    tray1(AppContext& context, MainView& mainView, std::function<void()> closeMain,
-          std::function<void()> endProcess);
+    tray1(TrayServices services, std::function<void()> closeMain, std::function<void()> endProcess);
 
     QTimer* Timer1;
     QMenu* mnuMain;

@@ -11,12 +11,7 @@ void ConfigMenu::Altop_Click() {
     const bool on = !s_.view.MenuChecked(MenuItem::AlwaysOnTop);
     s_.registry.RegWrite(Hive::CurrentUser, SettingsKey, "Ontop", on ? "1" : "0");
     s_.view.SetTopmost(on);
-    if (s_.flags.WizardOpen) {
-        s_.windows.SetWizardTopmost(on);
-    }
-    if (s_.flags.CalculatorOpen) {
-        s_.windows.SetCalculatorTopmost(on);
-    }
+    ForEachOpenToolWindow(s_.flags, s_.tools, [on](ToolWindow& window) { window.SetTopmost(on); });
     s_.view.SetMenuChecked(MenuItem::AlwaysOnTop, on);
     s_.flags.AlwaysOnTop = on;
 }
@@ -39,23 +34,13 @@ void ConfigMenu::startup_Click() {
     s_.view.SetMenuChecked(MenuItem::Startup, true);
 }
 
-void EnableMainWindows(const MainFlags& flags, MainView& view, OtherWindows& windows, bool on) {
+void EnableMainWindows(const MainFlags& flags, MainView& view, const ToolWindows& tools, bool on) {
     view.ClearDrawing();
     if (flags.AlwaysOnTop) {
         view.SetTopmost(on);
-        if (flags.WizardOpen) {
-            windows.SetWizardTopmost(on);
-        }
-        if (flags.CalculatorOpen) {
-            windows.SetCalculatorTopmost(on);
-        }
+        ForEachOpenToolWindow(flags, tools, [on](ToolWindow& window) { window.SetTopmost(on); });
     }
-    if (flags.WizardOpen) {
-        windows.EnableWizard(on);
-    }
-    if (flags.CalculatorOpen) {
-        windows.EnableCalculator(on);
-    }
+    ForEachOpenToolWindow(flags, tools, [on](ToolWindow& window) { window.SetEnabled(on); });
 }
 
 } // namespace ombrix

@@ -4,6 +4,7 @@
 
 #include "base/Registry.h"
 #include "mainwindow/rules/MainFlags.h"
+#include "mainwindow/rules/ToolWindows.h"
 #include "mainwindow/rules/WindowPorts.h"
 
 #include <string>
@@ -14,7 +15,7 @@ struct ConfigServices {
     MainFlags& flags;
     Registry& registry;
     MainView& view;
-    OtherWindows& windows;
+    ToolWindows tools;
     // The command written to start the program with the desktop session.
     std::string runCommand;
 };
@@ -37,6 +38,6 @@ private:
 
 // Takes the other windows out of the way while a dialog is open (on false)
 // and brings them back (on true).
-void EnableMainWindows(const MainFlags& flags, MainView& view, OtherWindows& windows, bool on);
+void EnableMainWindows(const MainFlags& flags, MainView& view, const ToolWindows& tools, bool on);
 
 } // namespace ombrix

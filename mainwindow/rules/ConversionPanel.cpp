@@ -59,7 +59,7 @@ bool ConversionPanel::Combo1_Click(std::int16_t index) {
         RemoveFailedEntry(index);
         if (s_.catalogue.LastIndex() < 0) {
             s_.view.HideWindow();
-            s_.windows.ShowOptions();
+            s_.dialogs.ShowOptions();
             return false;
         }
         // The list keeps the removed entry's index selected unless it was the last item.
@@ -87,10 +87,10 @@ void ConversionPanel::AfterLoad() {
     const ConversionTexts texts = s_.conversion.Texts();
     if (s_.flags.IntroEnabled && !texts.intro.empty()) {
         s_.view.ShowWindow();
-        s_.windows.ShowIntro();
+        s_.dialogs.ShowIntro();
     }
     if (s_.flags.WizardOpen) {
-        s_.windows.ShowWizard();
+        s_.tools.wizard.Show();
     }
     if (s_.flags.TrayActive) {
         s_.tray.Modify(TrayTip(s_.view.Caption()));

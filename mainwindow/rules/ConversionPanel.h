@@ -8,8 +8,11 @@
 #include "base/Registry.h"
 #include "mainwindow/rules/CataloguePort.h"
 #include "mainwindow/rules/ConversionPort.h"
+#include "mainwindow/rules/MainDialogs.h"
 #include "mainwindow/rules/MainFlags.h"
+#include "mainwindow/rules/ToolWindows.h"
 #include "mainwindow/rules/WindowPorts.h"
+#include "services/TrayIcon.h"
 
 #include <cstdint>
 #include <string>
@@ -22,11 +25,12 @@ struct PanelServices {
     Registry& registry;
     MainFlags& flags;
     MainView& view;
-    OtherWindows& windows;
+    MainDialogs& dialogs;
+    ToolWindows tools;
     TrayIcon& tray;
     MessageSink& sink;
     const MessageTexts& texts;
-    const std::string& dataFolder; // set by the start-up before the first use
+    std::string dataFolder;
 };
 
 // The labels for the loaded conversion, the first field's side first.

@@ -21,8 +21,6 @@ struct MainFlags {
     bool MainWindowEdited = false;
     // Forwarded command lines are received (the hand-over channel is open for them).
     bool Hooked = false;
-    // 0 when the about box belongs to the main window, 3 when the editor opened it.
-    std::int16_t AboutFromEditor = 0;
 };
 
 } // namespace ombrix

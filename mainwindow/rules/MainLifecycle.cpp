@@ -4,19 +4,22 @@
 #include "mainwindow/rules/ToolWindows.h"
 #include "mainwindow/rules/TrayRules.h"
 #include "settings/SettingsStartup.h"
+#include "settings/WindowTextTables.h"
 
 namespace ombrix {
 
 MainLifecycle::MainLifecycle(LifecycleServices services) : s_(std::move(services)) {}
 
 StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
-    if (s_.channel.HandOverToRunningCopy(commandLine)) {
+    if (s_.channel.HandOverToRunningCopy(
+            commandLine, [this](const std::string& text) { CommandLineReceived(text); })) {
         return StartupOutcome::SecondCopy;
     }
 
-    s_.dataFolder = s_.settings.DataFolder();
     s_.settings.MakeDirPath(s_.dataFolder);
-    const std::string first = s_.settings.ApplyStartupRule(commandLine);
+    const std::string first = s_.settings.ApplyStartupRule(
+        commandLine, {[this] { s_.view.SetMenuChecked(MenuItem::Startup, false); },
+                      [this] { s_.view.CentreWindow(); }});
 
     const DisplayOptions options = ReadDisplayOptions(s_.registry, s_.runCommand);
     s_.flags.SwitchSides = options.switchSides;
@@ -36,7 +39,7 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
     if (s_.catalogue.LanguageFile().empty()) {
         s_.catalogue.SetLanguageFile("eng.lng");
     }
-    if (!s_.settings.LoadLanguage(s_.catalogue.LanguageFile(), 1)) {
+    if (!LoadMainWindowTexts()) {
         return StartupOutcome::LanguageFailed;
     }
     s_.flags.NeedsRefresh = false;
@@ -44,7 +47,7 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
     ApplyStoredOptions(options);
 
     bool hidden = false;
-    TrayRules trayMode({s_.flags, s_.registry, s_.view, s_.windows, s_.tray, s_.trayHost});
+    TrayRules trayMode({s_.flags, s_.registry, s_.view, s_.tools, s_.tray}, s_.trayHost);
     trayMode.DisableItemWithoutTray();
     if (options.trayIcon && trayMode.EnterTrayMode(false)) {
         if (IsTraySwitch(commandLine)) {
@@ -54,7 +57,7 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
     }
     if (s_.catalogue.LastIndex() < 0) {
         s_.view.HideWindow();
-        s_.windows.ShowOptions();
+        s_.dialogs.ShowOptions();
         return StartupOutcome::Hidden;
     }
     if (s_.flags.StartupPhase == 0 && !commandLine.empty() &&
@@ -67,6 +70,14 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
     }
     s_.flags.Hooked = true;
     return hidden ? StartupOutcome::Hidden : StartupOutcome::Shown;
+}
+
+bool MainLifecycle::LoadMainWindowTexts() {
+    if (!s_.settings.LoadLanguage(s_.catalogue.LanguageFile(), MainWindow)) {
+        return false;
+    }
+    s_.view.LanguageApplied();
+    return true;
 }
 
 void MainLifecycle::ApplyStoredOptions(const DisplayOptions& options) {
@@ -116,8 +127,17 @@ void MainLifecycle::SUBCOMMAND(std::string text) {
     }
 }
 
+void MainLifecycle::CommandLineReceived(const std::string& text) {
+    if (!s_.flags.Hooked) {
+        return; // forwarded lines are not received in this run
+    }
+    // The sender's copy would restore and activate this window first.
+    s_.view.ShowWindow();
+    SUBCOMMAND(text);
+}
+
 void MainLifecycle::ShowAllWindows() {
-    ShowOpenToolWindows(s_.flags, s_.windows);
+    ShowOpenToolWindows(s_.flags, s_.tools);
     s_.view.ShowWindow();
 }
 
@@ -126,13 +146,8 @@ void MainLifecycle::Activated() {
         s_.view.SetTopmost(true);
     }
     if (s_.flags.StartupPhase == 5) {
-        s_.settings.LoadLanguage(s_.catalogue.LanguageFile(), 1);
-        if (s_.flags.WizardOpen) {
-            s_.windows.ReloadTexts(4);
-        }
-        if (s_.flags.CalculatorOpen) {
-            s_.windows.ReloadTexts(5);
-        }
+        LoadMainWindowTexts();
+        ForEachOpenToolWindow(s_.flags, s_.tools, [](ToolWindow& window) { window.ReloadTexts(); });
         s_.flags.StartupPhase = 1;
     }
     if (s_.flags.NeedsRefresh) {
@@ -149,7 +164,7 @@ CloseDecision MainLifecycle::CloseRequested(bool sessionEnds) {
         s_.flags.TrayActive = false;
     }
     if (s_.flags.TrayActive) {
-        HideOpenToolWindows(s_.flags, s_.windows);
+        HideOpenToolWindows(s_.flags, s_.tools);
         s_.view.HideWindow();
         return CloseDecision::Hide;
     }

@@ -3,6 +3,7 @@
 // command lines it receives, its activation and its close requests.
 
 #include "mainwindow/rules/ConversionPanel.h"
+#include "services/InstanceChannel.h"
 
 #include <cstdint>
 #include <string>
@@ -18,15 +19,15 @@ struct LifecycleServices {
     ConversionPanel& panel;
     MainFlags& flags;
     MainView& view;
-    OtherWindows& windows;
+    MainDialogs& dialogs;
+    ToolWindows tools;
     TrayIcon& tray;
     TrayHost& trayHost;
     InstanceChannel& channel;
-    std::string programFolder;
     // The start-with-the-desktop command the program registers for itself.
     std::string runCommand;
-    // Receives the data folder chosen at start-up.
-    std::string& dataFolder;
+    // The per-user data folder; the start-up makes it when it is missing.
+    std::string dataFolder;
 };
 
 enum class StartupOutcome {
@@ -45,12 +46,15 @@ public:
     StartupOutcome Startup(const std::string& commandLine);
     // Executes a command line: this copy's own or one handed over by another copy.
     void SUBCOMMAND(std::string text);
+    // A command line handed over by another copy.
+    void CommandLineReceived(const std::string& text);
     void ShowAllWindows();
     void Activated();
     // sessionEnds: the desktop session is ending, so tray mode does not hold the program.
     CloseDecision CloseRequested(bool sessionEnds);
 
 private:
+    bool LoadMainWindowTexts();
     void ApplyStoredOptions(const DisplayOptions& options);
 
     LifecycleServices s_;

@@ -1,28 +1,34 @@
 #pragma once
-// The wizard and the calculator follow the main window out of and back into
-// view, but only those of them that are open.
+// The main window's tool windows, the wizard and the calculator. They follow
+// the main window out of and back into view, but only those of them that are open.
 
+#include "guikit/rules/ToolWindow.h"
 #include "mainwindow/rules/MainFlags.h"
-#include "mainwindow/rules/WindowPorts.h"
 
 namespace ombrix {
 
-inline void ShowOpenToolWindows(const MainFlags& flags, OtherWindows& windows) {
+struct ToolWindows {
+    ToolWindow& wizard;
+    ToolWindow& calculator;
+};
+
+// Calls `action` on each tool window that is open, the wizard first.
+template <typename Action>
+void ForEachOpenToolWindow(const MainFlags& flags, const ToolWindows& tools, Action action) {
     if (flags.WizardOpen) {
-        windows.ShowWizard();
+        action(tools.wizard);
     }
     if (flags.CalculatorOpen) {
-        windows.ShowCalculator();
+        action(tools.calculator);
     }
 }
 
-inline void HideOpenToolWindows(const MainFlags& flags, OtherWindows& windows) {
-    if (flags.WizardOpen) {
-        windows.HideWizard();
-    }
-    if (flags.CalculatorOpen) {
-        windows.HideCalculator();
-    }
+inline void ShowOpenToolWindows(const MainFlags& flags, const ToolWindows& tools) {
+    ForEachOpenToolWindow(flags, tools, [](ToolWindow& window) { window.Show(); });
+}
+
+inline void HideOpenToolWindows(const MainFlags& flags, const ToolWindows& tools) {
+    ForEachOpenToolWindow(flags, tools, [](ToolWindow& window) { window.Hide(); });
 }
 
 } // namespace ombrix

@@ -17,7 +17,7 @@ bool TrayRules::EnterTrayMode(bool writeSetting) {
     }
     s_.view.SetMenuChecked(MenuItem::Tray, true);
     s_.icon.Add(TrayTip(s_.view.Caption()));
-    s_.host.StartTimer();
+    host_.StartTimer();
     return true;
 }
 
@@ -25,7 +25,7 @@ void TrayRules::LeaveTrayMode() {
     s_.flags.TrayActive = false;
     s_.registry.RegWrite(Hive::CurrentUser, SettingsKey, "Tray", "0");
     s_.view.SetMenuChecked(MenuItem::Tray, false);
-    s_.host.StopTimer();
+    host_.StopTimer();
     s_.icon.Remove();
 }
 
@@ -55,7 +55,7 @@ void TrayRules::PointerEvent(TrayPointer message) {
     s_.flags.StartupPhase = 1;
     const bool enabled = s_.view.WindowEnabled();
     const bool visible = s_.view.WindowVisible();
-    s_.host.SetItemsEnabled(enabled && !visible, enabled && visible, enabled);
+    host_.SetItemsEnabled(enabled && !visible, enabled && visible, enabled);
     if (s_.flags.OptionsOpen) {
         return;
     }
@@ -64,7 +64,7 @@ void TrayRules::PointerEvent(TrayPointer message) {
         mnuShow_Click();
         break;
     case TrayPointer::RightButtonUp:
-        s_.host.PopUpMenu();
+        host_.PopUpMenu();
         break;
     case TrayPointer::Other:
         break;
@@ -72,39 +72,39 @@ void TrayRules::PointerEvent(TrayPointer message) {
 }
 
 void TrayRules::mnuShow_Click() {
-    if (!s_.host.Enabled()) {
+    if (!host_.Enabled()) {
         return;
     }
-    s_.host.SetItemsEnabled(false, true, true);
+    host_.SetItemsEnabled(false, true, true);
     s_.view.ShowWindow();
-    ShowOpenToolWindows(s_.flags, s_.windows);
+    ShowOpenToolWindows(s_.flags, s_.tools);
 }
 
 void TrayRules::mnuHide_Click() {
-    if (!s_.host.Enabled()) {
+    if (!host_.Enabled()) {
         return;
     }
     s_.view.HideWindow();
-    s_.host.SetItemsEnabled(true, false, true);
-    HideOpenToolWindows(s_.flags, s_.windows);
+    host_.SetItemsEnabled(true, false, true);
+    HideOpenToolWindows(s_.flags, s_.tools);
 }
 
 void TrayRules::mnuExit_Click() {
-    if (!s_.host.Enabled()) {
+    if (!host_.Enabled()) {
         return;
     }
     // With tray mode still on this only hides the main window.
-    s_.host.CloseMainWindow();
-    HideOpenToolWindows(s_.flags, s_.windows);
+    host_.CloseMainWindow();
+    HideOpenToolWindows(s_.flags, s_.tools);
     Unload();
-    s_.host.CloseAllAndEnd();
+    host_.CloseAllAndEnd();
 }
 
 void TrayRules::Unload() {
     s_.flags.Hooked = false;
     s_.icon.Remove();
     s_.flags.TrayActive = false;
-    s_.host.StopTimer();
+    host_.StopTimer();
 }
 
 } // namespace ombrix

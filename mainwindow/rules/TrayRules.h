@@ -5,7 +5,9 @@
 
 #include "base/Registry.h"
 #include "mainwindow/rules/MainFlags.h"
+#include "mainwindow/rules/ToolWindows.h"
 #include "mainwindow/rules/WindowPorts.h"
+#include "services/TrayIcon.h"
 
 #include <cstddef>
 #include <string>
@@ -27,14 +29,13 @@ struct TrayServices {
     MainFlags& flags;
     Registry& registry;
     MainView& view;
-    OtherWindows& windows;
+    ToolWindows tools;
     TrayIcon& icon;
-    TrayHost& host;
 };
 
 class TrayRules {
 public:
-    explicit TrayRules(TrayServices services) : s_(services) {}
+    TrayRules(TrayServices services, TrayHost& host) : s_(services), host_(host) {}
 
     // Turns tray mode on; writeSetting is false at start-up. Without a
     // notification area nothing changes, so closing the window still ends
@@ -57,6 +58,7 @@ public:
 
 private:
     TrayServices s_;
+    TrayHost& host_;
 };
 
 } // namespace ombrix

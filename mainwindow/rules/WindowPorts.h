@@ -1,11 +1,8 @@
 #pragma once
-// The windows and services the main window's rules drive, as small interfaces:
-// the main window itself, the other windows of the program, the tray icon,
-// the settings operations and the hand-over channel.
+// The main window's own ports, as small interfaces: the window itself, the
+// tray window, and the settings operations of the start-up.
 
-#include "services/InstanceChannel.h"
-#include "services/ProgramStarter.h"
-#include "services/TrayIcon.h"
+#include "settings/SettingsStartup.h"
 
 #include <cstdint>
 #include <string>
@@ -70,23 +67,10 @@ public:
     virtual void SetTopmost(bool on) = 0;
     // Erases what was drawn on the window (the image buttons' frames).
     virtual void ClearDrawing() = 0;
-};
-
-// The other windows of the program. A window not built yet does nothing.
-class OtherWindows {
-public:
-    virtual ~OtherWindows() = default;
-    virtual void ShowOptions() = 0; // without waiting
-    virtual void ShowIntro() = 0;   // without waiting
-    virtual void ShowWizard() = 0;  // visible, its timer running
-    virtual void ShowCalculator() = 0;
-    virtual void HideWizard() = 0; // hidden, its timer stopped
-    virtual void HideCalculator() = 0;
-    virtual void ReloadTexts(std::int16_t window) = 0;
-    virtual void SetWizardTopmost(bool on) = 0;
-    virtual void SetCalculatorTopmost(bool on) = 0;
-    virtual void EnableWizard(bool enabled) = 0;
-    virtual void EnableCalculator(bool enabled) = 0;
+    // Centres the window as a first start does.
+    virtual void CentreWindow() = 0;
+    // The language file's texts were applied: the layout makes room for them.
+    virtual void LanguageApplied() = 0;
 };
 
 // The never-shown window that owns the icon: its timer and its popup menu.
@@ -109,14 +93,13 @@ public:
 class SettingsOps {
 public:
     virtual ~SettingsOps() = default;
-    // The per-user data folder (the program folder when there is none).
-    virtual std::string DataFolder() = 0;
     virtual void MakeDirPath(const std::string& path) = 0;
     // Chooses between migration and first-run defaults, runs the chosen one and
     // makes sure the data folder holds a catalogue file. Returns the value of
     // "first" that applies to the rest of the start-up ("0" when an earlier
     // start's options apply).
-    virtual std::string ApplyStartupRule(const std::string& commandLine) = 0;
+    virtual std::string ApplyStartupRule(const std::string& commandLine,
+                                         const FirstRunWindowSteps& window) = 0;
     // Reads the language file and applies its texts for the window; false when
     // it failed (its message is shown) and the program must end.
     virtual bool LoadLanguage(const std::string& file, std::int16_t window) = 0;

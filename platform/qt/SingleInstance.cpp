@@ -31,15 +31,14 @@ QString InstanceSocketName() {
     return QDir(folder).filePath(QStringLiteral("ombrixgo-%1").arg(::getuid()));
 }
 
-LocalInstanceChannel::LocalInstanceChannel(std::function<void(const std::string&)> receive,
-                                           QString socketName, int answerTimeoutMs)
-    : receive_(std::move(receive)), name_(std::move(socketName)),
-      answerTimeoutMs_(answerTimeoutMs) {
+LocalInstanceChannel::LocalInstanceChannel(QString socketName, int answerTimeoutMs)
+    : name_(std::move(socketName)), answerTimeoutMs_(answerTimeoutMs) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &LocalInstanceChannel::Accept);
 }
 
-bool LocalInstanceChannel::HandOverToRunningCopy(const std::string& commandLine) {
+bool LocalInstanceChannel::HandOverToRunningCopy(const std::string& commandLine,
+                                                 CommandLineReceiver receive) {
     // The lock makes "find the first copy, else become it" one step, so two
     // copies started together end with exactly one listening.
     QLockFile lock(name_ + QStringLiteral(".lock"));
@@ -49,6 +48,7 @@ bool LocalInstanceChannel::HandOverToRunningCopy(const std::string& commandLine)
     }
     // Nobody answers on the socket: whatever is left there belongs to a copy that died.
     QLocalServer::removeServer(name_);
+    receive_ = std::move(receive);
     server_.listen(name_);
     return false;
 }

@@ -22,18 +22,17 @@ QString InstanceSocketName();
 class LocalInstanceChannel : public QObject, public InstanceChannel {
     Q_OBJECT
 public:
-    // receive: runs a handed-over command line in this (the first) copy.
-    explicit LocalInstanceChannel(std::function<void(const std::string&)> receive,
-                                  QString socketName = InstanceSocketName(),
+    explicit LocalInstanceChannel(QString socketName = InstanceSocketName(),
                                   int answerTimeoutMs = 10000);
-    bool HandOverToRunningCopy(const std::string& commandLine) override;
+    bool HandOverToRunningCopy(const std::string& commandLine,
+                               CommandLineReceiver receive) override;
     bool Listening() const { return server_.isListening(); }
 
 private:
     void Accept();
     bool SendTo(const std::string& commandLine);
 
-    std::function<void(const std::string&)> receive_;
+    CommandLineReceiver receive_;
     QString name_;
     int answerTimeoutMs_;
     QLocalServer server_;

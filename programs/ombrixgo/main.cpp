@@ -1,6 +1,6 @@
 // The desktop converter.
 
-#include "mainwindow/ConverterProgram.h"
+#include "programs/ombrixgo/ConverterRoot.h"
 
 #include <QApplication>
 

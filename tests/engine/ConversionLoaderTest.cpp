@@ -13,7 +13,7 @@
 namespace ombrix {
 namespace {
 
-using testing::MemoryRegistry;
+using testing::FakeRegistry;
 using testing::RecordingSink;
 using testing::TempFolders;
 
@@ -64,7 +64,7 @@ protected:
 
     TempFolders temp;
     RecordingSink sink;
-    MemoryRegistry registry;
+    FakeRegistry registry;
     MessageTexts texts;
     ConversionDefinition def;
 };

@@ -5,7 +5,8 @@
 #include "base/Registry.h"
 #include "platform/posix/Paths.h"
 
-#include "TestDoubles.h"
+#include "FakeRegistry.h"
+#include "RecordingSink.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "GuiFixture.h"
-#include "mainwindow/ImageButton.h"
-#include "mainwindow/WindowTexts.h"
+#include "guikit/ImageButton.h"
+#include "guikit/WindowTexts.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -15,9 +15,6 @@
 
 namespace ombrix::testing {
 namespace {
-
-[[maybe_unused]] const auto* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 TEST_F(GuiFixture, ControlsSitWhereDesignedUnderTheirNames) {
     const struct {
@@ -202,7 +199,7 @@ TEST_F(StartedForm, EnterConvertsInBothFieldsWithAndWithoutSwap) {
         bool forward;
     } cases[] = {{false, 1, true}, {false, 2, false}, {true, 1, false}, {true, 2, true}};
     for (const auto& c : cases) {
-        if (context.flags.SwitchSides != c.swapped) {
+        if (flags.SwitchSides != c.swapped) {
             form->Switchclick->trigger();
         }
         conversion.evaluations.clear();
@@ -245,7 +242,7 @@ TEST_F(StartedForm, TextConversionDisablesNumberFormatControls) {
 TEST_F(StartedForm, ImageButtonFramesFollowPressReleaseAndHover) {
     ImageButton* image = form->Image3;
     const QRect before = image->geometry();
-    dialogs.answer = "";
+    dialogs.openAnswers = {""};
     QTest::mousePress(image, Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(form->ImageFrames().size(), 1u);
     EXPECT_TRUE(form->ImageFrames()[0].second); // sunken
@@ -265,11 +262,11 @@ TEST_F(StartedForm, ImageButtonFramesFollowPressReleaseAndHover) {
 }
 
 TEST_F(StartedForm, OpenConversionAddsChosenFileOrNothingWhenCancelled) {
-    dialogs.answer = "";
+    dialogs.openAnswers = {""};
     form->openconv->trigger();
     EXPECT_EQ(form->Combo1->count(), 4);
     conversion.files["/data/Miles.nod"].texts.name = "Miles";
-    dialogs.answer = "/data/Miles.nod";
+    dialogs.openAnswers = {"/data/Miles.nod"};
     form->openconv->trigger();
     EXPECT_EQ(form->Combo1->count(), 5);
     EXPECT_EQ(form->Combo1->currentText(), "Miles");
@@ -277,7 +274,7 @@ TEST_F(StartedForm, OpenConversionAddsChosenFileOrNothingWhenCancelled) {
 }
 
 TEST_F(StartedForm, CloseInTrayModeOnlyHides) {
-    context.flags.TrayActive = true;
+    flags.TrayActive = true;
     form->Exit->trigger();
     EXPECT_FALSE(form->isVisible());
     form->ReceiveCommandLine("");

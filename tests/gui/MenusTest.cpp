@@ -1,6 +1,5 @@
 #include "GuiFixture.h"
-#include "mainwindow/Sysmsgbox.h"
-#include "mainwindow/frmAbout.h"
+#include "guikit/frmAbout.h"
 #include "mainwindow/tray1.h"
 #include "platform/qt/QtServices.h"
 
@@ -133,13 +132,13 @@ TEST_F(MenuForm, EditKeysInAFieldGoToTheMenu) {
 }
 
 TEST_F(MenuForm, AlwaysOnTopIsStoredAndApplied) {
-    context.flags.WizardOpen = true;
+    flags.WizardOpen = true;
     form->Altop->trigger();
     EXPECT_TRUE(form->Altop->isChecked());
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(registry.Get("Ontop"), "1");
-    EXPECT_EQ(windows.wizardTopmost, std::vector<bool>{true});
+    EXPECT_EQ(windows.wizard.topmost, std::vector<bool>{true});
     form->Altop->trigger();
     EXPECT_FALSE(form->Altop->isChecked());
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -171,7 +170,7 @@ TEST_F(MenuForm, TrayItemRunsTheIconsTimerAndOffLetsCloseEndTheProgram) {
     EXPECT_FALSE(form->TrayWindow().Timer1->isActive());
     form->Exit->trigger();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(context.flags.Hooked); // closed for real, not hidden
+    EXPECT_FALSE(flags.Hooked); // closed for real, not hidden
 }
 
 TEST_F(GuiFixture, WithoutANotificationAreaTheTrayItemIsDisabled) {
@@ -182,7 +181,7 @@ TEST_F(GuiFixture, WithoutANotificationAreaTheTrayItemIsDisabled) {
     ASSERT_EQ(form->Start("/tray"), StartupOutcome::Shown);
     EXPECT_FALSE(form->Mtray->isEnabled());
     EXPECT_FALSE(form->Mtray->isChecked());
-    EXPECT_FALSE(context.flags.TrayActive);
+    EXPECT_FALSE(flags.TrayActive);
     EXPECT_EQ(registry.Get("Tray"), "1");
 }
 
@@ -204,18 +203,18 @@ TEST_F(MenuForm, TrayMenuShowsTheHiddenWindowAndSetsItsItems) {
 
 TEST_F(MenuForm, TrayExitEndsTheRunAlthoughTheMainWindowOnlyHides) {
     form->Mtray->trigger();
-    ASSERT_TRUE(context.flags.TrayActive);
+    ASSERT_TRUE(flags.TrayActive);
     QTimer::singleShot(0, [this] { form->TrayWindow().mnuExit->trigger(); });
     QTimer::singleShot(3000, [] { QApplication::exit(1); }); // the run did not end
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(tray.shown);
-    EXPECT_FALSE(context.flags.TrayActive);
+    EXPECT_FALSE(flags.TrayActive);
     EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(MenuForm, HelpAndLinkItemsHandTheirTargetsToTheShell) {
-    context.links = {"mailto:bugs@example.org?subject=Bug", "https://www.example.org/",
-                     "https://help.example.org/start?x=1", "https://www.example.org/donate"};
+    links = {"mailto:bugs@example.org?subject=Bug", "https://www.example.org/",
+             "https://help.example.org/start?x=1", "https://www.example.org/donate"};
     form->Help2->trigger();
     form->help1->trigger();
     form->urllaunch->trigger();
@@ -231,20 +230,20 @@ TEST_F(MenuForm, ToolItemsOpenTheirWindows) {
     form->Wizard->trigger();
     form->cal->trigger();
     form->Opties->trigger();
-    EXPECT_EQ(windows.wizard, 1);
-    EXPECT_EQ(windows.calculator, 1);
-    EXPECT_EQ(windows.options, 1);
+    EXPECT_EQ(windows.wizard.shown, 1);
+    EXPECT_EQ(windows.calculator.shown, 1);
+    EXPECT_EQ(windows.dialogs.options, 1);
 }
 
 TEST_F(MenuForm, AboutBoxDisablesTheMainWindowUntilItCloses) {
-    context.flags.AlwaysOnTop = true;
-    context.flags.CalculatorOpen = true;
+    flags.AlwaysOnTop = true;
+    flags.CalculatorOpen = true;
     form->About->trigger();
     frmAbout* about = form->AboutBox();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(form->isEnabled());
-    EXPECT_EQ(windows.calculatorEnabled, std::vector<bool>{false});
+    EXPECT_EQ(windows.calculator.enabled, std::vector<bool>{false});
     EXPECT_EQ(about->windowTitle(), "About MyApp Quavomat");
     EXPECT_EQ(about->lblVersion->text(), "Version 1.8.0 ");
     EXPECT_EQ(about->Image1->pixmap().size(), QSize(359, 239));
@@ -266,28 +265,7 @@ TEST_F(MenuForm, AboutBoxDisablesTheMainWindowUntilItCloses) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(form->AboutBox(), nullptr);
     EXPECT_TRUE(form->isEnabled());
-    EXPECT_EQ(windows.calculatorEnabled, (std::vector<bool>{false, true}));
-}
-
-TEST_F(MenuForm, AboutBoxFromTheEditorLeavesTheMainWindowEnabled) {
-    context.flags.AboutFromEditor = 3;
-    form->About->trigger();
-    ASSERT_NE(form->AboutBox(), nullptr);
-    EXPECT_TRUE(form->isEnabled());
-    QTest::mouseClick(form->AboutBox()->cmdOK, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(form->AboutBox(), nullptr);
-}
-
-TEST_F(MenuForm, MessageBoxShowsOneLineUnderTheMainCaption) {
-    Sysmsgbox box(*form);
-    EXPECT_TRUE(box.Form("Saved."));
-    EXPECT_EQ(box.windowTitle(), form->windowTitle());
-    EXPECT_EQ(box.Label1->text(), "Saved.");
-    EXPECT_TRUE(box.Form("Saved again."));
-    EXPECT_EQ(box.Label1->text(), "Saved again.");
-    QTest::mouseClick(box.Command1, Qt::LeftButton);
-    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(windows.calculator.enabled, (std::vector<bool>{false, true}));
 }
 
 TEST(ShellTarget, AddressesStayFilesBecomeLocal) {

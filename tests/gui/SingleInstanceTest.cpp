@@ -25,14 +25,18 @@ protected:
     QTemporaryDir folder;
     QString name = folder.filePath("instance");
     std::vector<std::string> received;
-    platform::LocalInstanceChannel first{
-        [this](const std::string& text) { received.push_back(text); }, name, 3000};
+    platform::LocalInstanceChannel first{name, 3000};
+
+    bool BecomeFirstCopy() {
+        return !first.HandOverToRunningCopy(
+            "", [this](const std::string& text) { received.push_back(text); });
+    }
 
     // Runs a second copy's hand-over on its own thread while this one serves events.
     bool SecondCopy(const std::string& commandLine) {
         auto result = std::async(std::launch::async, [this, commandLine] {
-            platform::LocalInstanceChannel second([](const std::string&) {}, name, 3000);
-            return second.HandOverToRunningCopy(commandLine);
+            platform::LocalInstanceChannel second(name, 3000);
+            return second.HandOverToRunningCopy(commandLine, [](const std::string&) {});
         });
         while (result.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
             QCoreApplication::processEvents();
@@ -42,7 +46,7 @@ protected:
 };
 
 TEST_F(SingleInstanceTest, SecondCopyHandsItsCommandLineToTheFirst) {
-    ASSERT_FALSE(first.HandOverToRunningCopy(""));
+    ASSERT_TRUE(BecomeFirstCopy());
     ASSERT_TRUE(first.Listening());
     const std::string longLine = "/tmp/" + std::string(5000, 'x') + ".nod";
     for (const std::string& line : {std::string("/tmp/a b.nod"), std::string(), longLine}) {
@@ -66,14 +70,14 @@ TEST_F(SingleInstanceTest, StaleSocketOfAKilledCopyIsTakenOver) {
     ::close(fd);
     ASSERT_TRUE(QFile::exists(name));
 
-    EXPECT_FALSE(first.HandOverToRunningCopy(""));
+    EXPECT_TRUE(BecomeFirstCopy());
     EXPECT_TRUE(first.Listening());
     EXPECT_TRUE(SecondCopy("/x.nod"));
     EXPECT_EQ(received, std::vector<std::string>{"/x.nod"});
 }
 
 TEST_F(SingleInstanceTest, OversizedOrBrokenMessagesRunNothing) {
-    ASSERT_FALSE(first.HandOverToRunningCopy(""));
+    ASSERT_TRUE(BecomeFirstCopy());
     const QByteArray messages[] = {QByteArray("\x00\x00\x80\x01", 4) + QByteArray(100, 'x'),
                                    QByteArray("\xff\xff\xff\xff", 4),
                                    QByteArray("\x00\x00\x00\x09"
@@ -102,7 +106,7 @@ TEST_F(SingleInstanceTest, OversizedOrBrokenMessagesRunNothing) {
 }
 
 TEST_F(SingleInstanceTest, CommandLineOverTheBoundIsNotHandedOver) {
-    ASSERT_FALSE(first.HandOverToRunningCopy(""));
+    ASSERT_TRUE(BecomeFirstCopy());
     EXPECT_TRUE(SecondCopy(std::string(HandOverLimit + 1, 'x')));
     EXPECT_TRUE(received.empty());
 }

@@ -9,7 +9,7 @@ namespace {
 class ConfigMenuTest : public PanelFixture {
 protected:
     const std::string run = "/opt/quavomat/ombrixgo /tray";
-    ConfigMenu menu{{flags, registry, view, windows, run}};
+    ConfigMenu menu{{flags, registry, view, windows.Tools(), run}};
 };
 
 TEST_F(ConfigMenuTest, AlwaysOnTopTakesTheOpenWindowsAlong) {
@@ -19,8 +19,8 @@ TEST_F(ConfigMenuTest, AlwaysOnTopTakesTheOpenWindowsAlong) {
     EXPECT_TRUE(flags.AlwaysOnTop);
     EXPECT_TRUE(view.MenuChecked(MenuItem::AlwaysOnTop));
     EXPECT_EQ(view.topmostCalls, std::vector<bool>{true});
-    EXPECT_EQ(windows.wizardTopmost, std::vector<bool>{true});
-    EXPECT_EQ(windows.calculatorTopmost, std::vector<bool>{true});
+    EXPECT_EQ(windows.wizard.topmost, std::vector<bool>{true});
+    EXPECT_EQ(windows.calculator.topmost, std::vector<bool>{true});
 
     flags.WizardOpen = false;
     menu.Altop_Click();
@@ -28,8 +28,8 @@ TEST_F(ConfigMenuTest, AlwaysOnTopTakesTheOpenWindowsAlong) {
     EXPECT_FALSE(flags.AlwaysOnTop);
     EXPECT_FALSE(view.MenuChecked(MenuItem::AlwaysOnTop));
     EXPECT_EQ(view.topmostCalls, (std::vector<bool>{true, false}));
-    EXPECT_EQ(windows.wizardTopmost, std::vector<bool>{true}); // closed meanwhile
-    EXPECT_EQ(windows.calculatorTopmost, (std::vector<bool>{true, false}));
+    EXPECT_EQ(windows.wizard.topmost, std::vector<bool>{true}); // closed meanwhile
+    EXPECT_EQ(windows.calculator.topmost, (std::vector<bool>{true, false}));
 }
 
 TEST_F(ConfigMenuTest, IntroOptionToggles) {
@@ -53,16 +53,15 @@ TEST_F(ConfigMenuTest, StartupOnMakesCloseHideAndAnEmptyHandOverShowAgain) {
     EXPECT_FALSE(registry.Has("Tray"));
 
     struct NoSettings : SettingsOps {
-        std::string DataFolder() override { return {}; }
         void MakeDirPath(const std::string&) override {}
-        std::string ApplyStartupRule(const std::string&) override { return "0"; }
+        std::string ApplyStartupRule(const std::string&, const FirstRunWindowSteps&) override {
+            return "0";
+        }
         bool LoadLanguage(const std::string&, std::int16_t) override { return true; }
     } settings;
-    struct Lone : InstanceChannel {
-        bool HandOverToRunningCopy(const std::string&) override { return false; }
-    } channel;
-    MainLifecycle life{{registry, settings, catalogue, panel, flags, view, windows, tray, host,
-                        channel, "/opt/quavomat", run, dataFolder}};
+    FakeChannel channel;
+    MainLifecycle life{{registry, settings, catalogue, panel, flags, view, windows.dialogs,
+                        windows.Tools(), tray, host, channel, run, dataFolder}};
     view.visible = true;
     EXPECT_EQ(life.CloseRequested(false), CloseDecision::Hide);
     EXPECT_FALSE(view.visible);
@@ -93,14 +92,14 @@ TEST(EnableMainWindows, MovesOnlyOpenWindowsAndTheTopmostBandOnlyWhenOnTop) {
         flags.CalculatorOpen = c.calculator;
         FakeView view;
         FakeWindows windows;
-        EnableMainWindows(flags, view, windows, c.on);
+        EnableMainWindows(flags, view, windows.Tools(), c.on);
         SCOPED_TRACE(::testing::Message() << c.onTop << c.wizard << c.calculator << c.on);
         EXPECT_EQ(view.drawingsCleared, 1);
         EXPECT_EQ(view.topmostCalls, c.mainTopmost);
-        EXPECT_EQ(windows.wizardTopmost, c.wizardTopmost);
-        EXPECT_EQ(windows.wizardEnabled, c.wizardEnabled);
-        EXPECT_EQ(windows.calculatorTopmost, c.calcTopmost);
-        EXPECT_EQ(windows.calculatorEnabled, c.calcEnabled);
+        EXPECT_EQ(windows.wizard.topmost, c.wizardTopmost);
+        EXPECT_EQ(windows.wizard.enabled, c.wizardEnabled);
+        EXPECT_EQ(windows.calculator.topmost, c.calcTopmost);
+        EXPECT_EQ(windows.calculator.enabled, c.calcEnabled);
     }
 }
 

@@ -36,7 +36,7 @@ TEST_P(FailedEntryTest, EntryIsRemovedAndNeighbourLoaded) {
     EXPECT_EQ(conversion.loads.back(),
               catalogue.files[static_cast<std::size_t>(c.selected)] + ".nod");
     EXPECT_EQ(view.caption, "Euro-" + c.remaining[static_cast<std::size_t>(c.selected)]);
-    EXPECT_EQ(windows.options, 0);
+    EXPECT_EQ(windows.dialogs.options, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,7 +67,7 @@ TEST_F(PanelFixture, LastFailingEntryHidesWindowAndOpensOptions) {
     EXPECT_TRUE(view.items.empty());
     EXPECT_EQ(catalogue.LastIndex(), -1);
     EXPECT_FALSE(view.visible);
-    EXPECT_EQ(windows.options, 1);
+    EXPECT_EQ(windows.dialogs.options, 1);
     ASSERT_EQ(catalogue.saves.size(), 1u);
     EXPECT_TRUE(catalogue.saves[0].names.empty());
 }
@@ -91,13 +91,13 @@ TEST_F(PanelFixture, IntroShownOnlyWhenEnabledAndPresent) {
         int shown;
     };
     for (const Case& c : {Case{true, "Hello", 1}, Case{false, "Hello", 0}, Case{true, "", 0}}) {
-        windows.intro = 0;
+        windows.dialogs.intro = 0;
         conversion.files["x.nod"].texts.intro = c.intro;
         catalogue.names = {"X"};
         catalogue.files = {"x"};
         flags.IntroEnabled = c.enabled;
         panel.SelectEntry(0);
-        EXPECT_EQ(windows.intro, c.shown) << c.enabled << " " << c.intro;
+        EXPECT_EQ(windows.dialogs.intro, c.shown) << c.enabled << " " << c.intro;
     }
 }
 

@@ -1,7 +1,9 @@
-#include "mainwindow/rules/HelpLauncher.h"
-#include "Fakes.h"
+#include "guikit/rules/HelpLauncher.h"
+#include "FakeMainWindowPorts.h"
+#include "FakeRegistry.h"
 #include "TestFolder.h"
-#include "mainwindow/rules/AboutRules.h"
+#include "guikit/rules/AboutRules.h"
+#include "mainwindow/rules/MainOwnerWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -123,22 +125,23 @@ TEST(AboutBox, LinesGetTheTitleTheVersionAndTheMakersLine) {
 }
 
 TEST(AboutBox, FromTheMainWindowItDisablesTheWindowsUntilItCloses) {
-    for (std::int16_t from : {std::int16_t{0}, std::int16_t{3}}) {
+    for (bool fromEditor : {false, true}) {
         MainFlags flags;
-        flags.AboutFromEditor = from;
         flags.AlwaysOnTop = flags.WizardOpen = true;
         FakeView view;
         FakeWindows windows;
-        AboutOpened(flags, view, windows);
-        EXPECT_EQ(view.enabled, from != 0);
-        EXPECT_EQ(windows.wizardEnabled,
-                  from == 0 ? std::vector<bool>{false} : std::vector<bool>{});
-        AboutClosed(flags, view, windows);
+        MainOwnerWindows owners(flags, view, windows.Tools());
+        AboutOpened(fromEditor, owners);
+        EXPECT_EQ(view.enabled, fromEditor);
+        EXPECT_EQ(windows.wizard.enabled,
+                  fromEditor ? std::vector<bool>{} : std::vector<bool>{false});
+        AboutClosed(fromEditor, owners);
         EXPECT_TRUE(view.enabled);
-        EXPECT_EQ(windows.wizardEnabled,
-                  from == 0 ? (std::vector<bool>{false, true}) : std::vector<bool>{});
+        EXPECT_EQ(windows.wizard.enabled,
+                  fromEditor ? std::vector<bool>{} : (std::vector<bool>{false, true}));
         EXPECT_EQ(view.topmostCalls,
-                  from == 0 ? (std::vector<bool>{false, true}) : std::vector<bool>{});
+                  fromEditor ? std::vector<bool>{} : (std::vector<bool>{false, true}));
+        EXPECT_TRUE(windows.calculator.enabled.empty()); // not open
     }
 }
 

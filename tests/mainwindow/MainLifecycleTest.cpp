@@ -16,20 +16,21 @@ namespace fs = std::filesystem;
 class FakeSettings : public SettingsOps {
 public:
     explicit FakeSettings(FakeRegistry& registry) : registry_(registry) {}
-    std::string data;
     bool firstRun = false;
     std::string first = "0";
     std::vector<std::string> rules; // the command lines the rule ran with
     std::vector<std::pair<std::string, std::int16_t>> languages;
     bool languageWorks = true;
 
-    std::string DataFolder() override { return data; }
     void MakeDirPath(const std::string& path) override { fs::create_directories(path); }
-    std::string ApplyStartupRule(const std::string& commandLine) override {
+    std::string ApplyStartupRule(const std::string& commandLine,
+                                 const FirstRunWindowSteps& window) override {
         rules.push_back(commandLine);
         if (!firstRun) {
             return first;
         }
+        window.UncheckStartupItem();
+        window.CentreMainWindow();
         for (auto [name, text] : {std::pair{"Switch", "0"},
                                   {"Ontop", "1"},
                                   {"Intro", "0"},
@@ -53,18 +54,6 @@ private:
     FakeRegistry& registry_;
 };
 
-class FakeChannel : public InstanceChannel {
-public:
-    bool otherCopy = false;
-    std::vector<std::string> handed;
-    bool HandOverToRunningCopy(const std::string& commandLine) override {
-        if (otherCopy) {
-            handed.push_back(commandLine);
-        }
-        return otherCopy;
-    }
-};
-
 class LifecycleTest : public PanelFixture {
 protected:
     fs::path root = TestFolderPath("ombrix-lifecycle-");
@@ -72,12 +61,13 @@ protected:
     FakeChannel channel;
     std::string programFolder = (root / "program").string();
     FakeTrayHost trayHost;
-    MainLifecycle life{{registry, settings, catalogue, panel, flags, view, windows, tray, trayHost,
-                        channel, programFolder, programFolder + "/ombrixgo /tray", dataFolder}};
+    std::string appData = (root / "appdata/Quavomat").string();
+    MainLifecycle life{{registry, settings, catalogue, panel, flags, view, windows.dialogs,
+                        windows.Tools(), tray, trayHost, channel, programFolder + "/ombrixgo /tray",
+                        appData}};
 
     LifecycleTest() {
         fs::create_directories(root / "program");
-        settings.data = (root / "appdata/Quavomat").string();
         catalogue.fileEntries = {{"ATS", "euro\\ATS"}, {"DEM", "euro\\DEM"}};
         catalogue.fileDefault = 1;
         for (const char* name : {"ATS", "DEM"}) {
@@ -93,8 +83,9 @@ protected:
 TEST_F(LifecycleTest, FirstRunAppliesDefaults) {
     settings.firstRun = true;
     EXPECT_EQ(life.Startup(""), StartupOutcome::Shown);
-    EXPECT_EQ(dataFolder, (root / "appdata/Quavomat").string());
-    EXPECT_TRUE(fs::is_directory(dataFolder));
+    EXPECT_TRUE(fs::is_directory(appData));
+    EXPECT_EQ(view.centred, 1);
+    EXPECT_EQ(view.languagesApplied, 1);
     EXPECT_EQ(settings.rules, std::vector<std::string>{""});
     EXPECT_TRUE(flags.AlwaysOnTop);
     EXPECT_TRUE(view.MenuChecked(MenuItem::AlwaysOnTop));
@@ -203,7 +194,7 @@ TEST_F(LifecycleTest, EmptyCatalogueOpensOptionsAndReceivesNothing) {
     catalogue.fileEntries.clear();
     view.visible = true;
     EXPECT_EQ(life.Startup(""), StartupOutcome::Hidden);
-    EXPECT_EQ(windows.options, 1);
+    EXPECT_EQ(windows.dialogs.options, 1);
     EXPECT_FALSE(view.visible);
     EXPECT_FALSE(flags.Hooked);
 }
@@ -243,7 +234,7 @@ TEST_F(LifecycleTest, SubcommandEmptyShowsWindowsOnlyInTrayMode) {
     flags.TrayActive = true;
     life.SUBCOMMAND("");
     EXPECT_TRUE(view.visible);
-    EXPECT_EQ(windows.wizard, 1);
+    EXPECT_EQ(windows.wizard.shown, 1);
 }
 
 TEST_F(LifecycleTest, SubcommandOfListedTitleSelectsIt) {
@@ -271,9 +262,23 @@ TEST_F(LifecycleTest, CloseInTrayModeHidesWindows) {
         EXPECT_EQ(life.CloseRequested(c.sessionEnds), c.decision);
         const bool hidden = c.decision == CloseDecision::Hide;
         EXPECT_EQ(view.visible, !hidden);
-        EXPECT_EQ(windows.wizardHidden, hidden ? 1 : 0);
-        EXPECT_EQ(windows.calcHidden, hidden ? 1 : 0);
+        EXPECT_EQ(windows.wizard.hidden, hidden ? 1 : 0);
+        EXPECT_EQ(windows.calculator.hidden, hidden ? 1 : 0);
     }
+}
+
+TEST_F(LifecycleTest, HandedOverLinesArriveThroughTheChannelWhileHooked) {
+    NotFirstRun();
+    life.Startup("");
+    ASSERT_TRUE(channel.receive);
+    view.visible = false;
+    channel.receive("");
+    EXPECT_TRUE(view.visible);
+    // A closing window no longer takes them.
+    flags.Hooked = false;
+    view.visible = false;
+    channel.receive("");
+    EXPECT_FALSE(view.visible);
 }
 
 TEST_F(LifecycleTest, ActivationReloadsTextsAndRefreshes) {
@@ -288,7 +293,8 @@ TEST_F(LifecycleTest, ActivationReloadsTextsAndRefreshes) {
     life.Activated();
     EXPECT_EQ(settings.languages,
               (std::vector<std::pair<std::string, std::int16_t>>{{"eng.lng", 1}}));
-    EXPECT_EQ(windows.reloaded, std::vector<std::int16_t>{4});
+    EXPECT_EQ(windows.wizard.reloads, 1);
+    EXPECT_EQ(windows.calculator.reloads, 0); // not open
     EXPECT_EQ(flags.StartupPhase, 1);
     EXPECT_FALSE(flags.NeedsRefresh);
     EXPECT_EQ(view.items, std::vector<std::string>{"DEM"});

@@ -1,7 +1,8 @@
 #pragma once
 // The conversion panel wired to scripted services.
 
-#include "Fakes.h"
+#include "FakeMainWindowPorts.h"
+#include "FakeRegistry.h"
 #include "mainwindow/rules/ConversionPanel.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +21,8 @@ protected:
     RecordingSink sink;
     MessageTexts texts;
     std::string dataFolder = "/home/u/.local/share/Quavomat";
-    ConversionPanel panel{
-        {conversion, catalogue, registry, flags, view, windows, tray, sink, texts, dataFolder}};
+    ConversionPanel panel{{conversion, catalogue, registry, flags, view, windows.dialogs,
+                           windows.Tools(), tray, sink, texts, dataFolder}};
 
     PanelFixture() {
         texts.Set(100, "Error");

@@ -1,5 +1,6 @@
 #include "mainwindow/rules/TrayRules.h"
-#include "Fakes.h"
+#include "FakeMainWindowPorts.h"
+#include "FakeRegistry.h"
 #include "mainwindow/rules/MainLifecycle.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ protected:
     FakeWindows windows;
     FakeTray tray;
     FakeTrayHost host;
-    TrayRules rules{{flags, registry, view, windows, tray, host}};
+    TrayRules rules{{flags, registry, view, windows.Tools(), tray}, host};
 
     void InTrayMode() {
         ASSERT_TRUE(rules.EnterTrayMode(false));
@@ -102,8 +103,8 @@ TEST_F(TrayTest, DoubleClickShowsTheHiddenWindowsUnlessTheOptionsDialogIsOpen) {
     EXPECT_FALSE(view.visible);
     rules.PointerEvent(TrayPointer::LeftDoubleClick);
     EXPECT_TRUE(view.visible);
-    EXPECT_EQ(windows.wizard, 1);
-    EXPECT_EQ(windows.calculator, 1);
+    EXPECT_EQ(windows.wizard.shown, 1);
+    EXPECT_EQ(windows.calculator.shown, 1);
     EXPECT_FALSE(host.show);
     EXPECT_TRUE(host.hide);
 }
@@ -113,8 +114,8 @@ TEST_F(TrayTest, HideAndShowTakeTheOpenWindowsAlong) {
     view.visible = true;
     rules.mnuHide_Click();
     EXPECT_FALSE(view.visible);
-    EXPECT_EQ(windows.wizardHidden, 1);
-    EXPECT_EQ(windows.calcHidden, 0);
+    EXPECT_EQ(windows.wizard.hidden, 1);
+    EXPECT_EQ(windows.calculator.hidden, 0);
     EXPECT_TRUE(host.show);
     EXPECT_FALSE(host.hide);
 
@@ -124,7 +125,7 @@ TEST_F(TrayTest, HideAndShowTakeTheOpenWindowsAlong) {
     host.enabled = true;
     rules.mnuShow_Click();
     EXPECT_TRUE(view.visible);
-    EXPECT_EQ(windows.wizard, 1);
+    EXPECT_EQ(windows.wizard.shown, 1);
 }
 
 TEST_F(TrayTest, ExitEndsTheProgramEvenWhenTheMainWindowOnlyHides) {
@@ -132,7 +133,7 @@ TEST_F(TrayTest, ExitEndsTheProgramEvenWhenTheMainWindowOnlyHides) {
     flags.CalculatorOpen = true;
     rules.mnuExit_Click();
     EXPECT_EQ(host.mainCloses, 1);
-    EXPECT_EQ(windows.calcHidden, 1);
+    EXPECT_EQ(windows.calculator.hidden, 1);
     EXPECT_FALSE(tray.shown);
     EXPECT_FALSE(flags.TrayActive);
     EXPECT_FALSE(flags.Hooked);

@@ -6,7 +6,8 @@
 #include "platform/posix/Paths.h"
 #include "settings/SettingsEnvironment.h"
 
-#include "TestDoubles.h"
+#include "FakeRegistry.h"
+#include "RecordingSink.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,60 +1,22 @@
 #pragma once
-// Scripted stand-ins for the services the main window's rules drive.
+// Scripted stand-ins for the main window's own ports: the conversion, the
+// catalogue, the window's controls, the tray window, the dialogs and the
+// tool windows.
 
-#include "TestDoubles.h"
-#include "base/MessageSink.h"
-#include "base/Registry.h"
+#include "FakeServices.h"
 #include "mainwindow/rules/CataloguePort.h"
 #include "mainwindow/rules/ConversionPort.h"
+#include "mainwindow/rules/MainDialogs.h"
+#include "mainwindow/rules/ToolWindows.h"
 #include "mainwindow/rules/WindowPorts.h"
-#include "services/Beeper.h"
-#include "services/Clipboard.h"
-#include "services/FileDialogs.h"
-#include "services/ShellOpener.h"
 
 #include <map>
-#include <set>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace ombrix::testing {
-
-class FakeRegistry : public Registry {
-public:
-    using Key = std::pair<Hive, std::string>;
-    std::map<std::pair<Key, std::string>, std::string> values;
-
-    static std::string Normal(std::string_view key) {
-        std::string k(key);
-        while (!k.empty() && k.back() == '\\') {
-            k.pop_back();
-        }
-        return k;
-    }
-    void Set(Hive hive, std::string_view name, std::string text,
-             std::string_view key = SettingsKey) {
-        values[{{hive, Normal(key)}, std::string(name)}] = std::move(text);
-    }
-    std::string Get(std::string_view name, std::string_view key = SettingsKey) const {
-        return RegRead(Hive::CurrentUser, key, name);
-    }
-    bool Has(std::string_view name) const {
-        return values.count({{Hive::CurrentUser, Normal(SettingsKey)}, std::string(name)}) > 0;
-    }
-    std::string RegRead(Hive hive, std::string_view key, std::string_view name) const override {
-        auto it = values.find({{hive, Normal(key)}, std::string(name)});
-        return it == values.end() ? std::string() : it->second;
-    }
-    bool RegWrite(Hive hive, std::string_view key, std::string_view name,
-                  std::string_view text) override {
-        values[{{hive, Normal(key)}, std::string(name)}] = std::string(text);
-        return true;
-    }
-    bool RegDelete(Hive hive, std::string_view key, std::string_view name) override {
-        return values.erase({{hive, Normal(key)}, std::string(name)}) > 0;
-    }
-};
 
 // Conversions by path: a path not in `files` fails to load.
 class FakeConversion : public ConversionPort {
@@ -199,6 +161,8 @@ public:
     bool visible = false;
     bool enabled = true;
     int drawingsCleared = 0;
+    int centred = 0;
+    int languagesApplied = 0;
     std::vector<bool> topmostCalls;
 
     std::string Caption() const override { return caption; }
@@ -247,48 +211,8 @@ public:
     void SetWindowEnabled(bool on) override { enabled = on; }
     void SetTopmost(bool on) override { topmostCalls.push_back(on); }
     void ClearDrawing() override { ++drawingsCleared; }
-};
-
-class FakeWindows : public OtherWindows {
-public:
-    int options = 0, intro = 0, wizard = 0, calculator = 0, wizardHidden = 0, calcHidden = 0;
-    std::vector<std::int16_t> reloaded;
-    std::vector<bool> wizardTopmost, calculatorTopmost, wizardEnabled, calculatorEnabled;
-    void ShowOptions() override { ++options; }
-    void ShowIntro() override { ++intro; }
-    void ShowWizard() override { ++wizard; }
-    void ShowCalculator() override { ++calculator; }
-    void HideWizard() override { ++wizardHidden; }
-    void HideCalculator() override { ++calcHidden; }
-    void ReloadTexts(std::int16_t window) override { reloaded.push_back(window); }
-    void SetWizardTopmost(bool on) override { wizardTopmost.push_back(on); }
-    void SetCalculatorTopmost(bool on) override { calculatorTopmost.push_back(on); }
-    void EnableWizard(bool on) override { wizardEnabled.push_back(on); }
-    void EnableCalculator(bool on) override { calculatorEnabled.push_back(on); }
-};
-
-// The icon as a tray host keeps it; `shown` goes false when the host restarts.
-class FakeTray : public TrayIcon {
-public:
-    bool available = true;
-    bool shown = false;
-    int adds = 0;
-    std::vector<std::string> tips;
-    bool Available() const override { return available; }
-    bool Add(const std::string& tip) override {
-        if (!available) {
-            return false;
-        }
-        ++adds;
-        shown = true;
-        tips.push_back(tip);
-        return true;
-    }
-    bool Modify(const std::string& tip) override {
-        tips.push_back(tip);
-        return shown;
-    }
-    void Remove() override { shown = false; }
+    void CentreWindow() override { ++centred; }
+    void LanguageApplied() override { ++languagesApplied; }
 };
 
 class FakeTrayHost : public TrayHost {
@@ -310,26 +234,19 @@ public:
     void CloseAllAndEnd() override { ++ends; }
 };
 
-// Records what the shell was asked to open, and from which folder.
-class FakeShell : public ShellOpener {
+class FakeMainDialogs : public MainDialogs {
 public:
-    std::vector<std::string> opened;
-    std::vector<std::string> folders;
-    bool Open(const std::string& target, const std::string& workingFolder) override {
-        opened.push_back(target);
-        folders.push_back(workingFolder);
-        return true;
-    }
+    int options = 0, intro = 0;
+    void ShowOptions() override { ++options; }
+    void ShowIntro() override { ++intro; }
 };
 
-class FakeStarter : public ProgramStarter {
-public:
-    std::vector<std::string> started;
-    bool works = true;
-    bool Start(const std::string& path) override {
-        started.push_back(path);
-        return works;
-    }
+// The wizard and the calculator with the dialogs, as the main window's rules get them.
+struct FakeWindows {
+    FakeToolWindow wizard;
+    FakeToolWindow calculator;
+    FakeMainDialogs dialogs;
+    ToolWindows Tools() { return {wizard, calculator}; }
 };
 
 } // namespace ombrix::testing

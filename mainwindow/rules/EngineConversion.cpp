@@ -1,4 +1,4 @@
-#include "mainwindow/EngineConversion.h"
+#include "mainwindow/rules/EngineConversion.h"
 
 #include "engine/ConversionLoader.h"
 #include "engine/ConversionPath.h"

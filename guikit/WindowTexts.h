@@ -2,6 +2,8 @@
 // Sets the captions and tool tips of a window's controls, found by their
 // object names, from the records of the language file.
 
+#include "settings/LanguageFile.h"
+
 #include <string>
 #include <vector>
 
@@ -18,5 +20,10 @@ struct ControlText {
 
 // False when a named control does not exist in the window.
 bool ApplyWindowTexts(QWidget& window, const std::vector<ControlText>& texts);
+
+// Each loaded text goes to the open window named as its owner (the main
+// window, the never-shown tray window, the about box, ...); a window not open
+// takes none.
+void ApplyToOpenWindows(const std::vector<WindowText>& loaded);
 
 } // namespace ombrix

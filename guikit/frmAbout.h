@@ -1,13 +1,14 @@
 #pragma once
 // The about box: the program's name, version and disclaimer, and a button
 // that starts the system information program. Opened from the main window it
-// keeps the program's other windows disabled until it closes.
+// keeps the program's other windows disabled until it closes; opened from the
+// editor it leaves them alone.
 
 #include "base/MessageSink.h"
 #include "base/Registry.h"
-#include "mainwindow/rules/CataloguePort.h"
-#include "mainwindow/rules/MainFlags.h"
-#include "mainwindow/rules/WindowPorts.h"
+#include "guikit/rules/WindowLanguage.h"
+#include "services/OwnerWindows.h"
+#include "services/ProgramStarter.h"
 
 #include <QDialog>
 
@@ -19,11 +20,8 @@ class QPushButton;
 namespace ombrix {
 
 struct AboutServices {
-    MainFlags& flags;
-    MainView& mainView;
-    OtherWindows& windows;
-    SettingsOps& settings; // applies the language file's texts to this box
-    const CataloguePort& catalogue;
+    OwnerWindows& owners;
+    WindowLanguage& language; // applies the language file's texts to this box
     const Registry& registry;
     ProgramStarter& starter;
     MessageSink& messages;
@@ -33,7 +31,7 @@ struct AboutServices {
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(AboutServices services);
+    frmAbout(AboutServices services, bool openedFromEditor);
 
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;
@@ -46,6 +44,7 @@ public:
 
 private:
     AboutServices s_;
+    bool openedFromEditor_;
     bool closed_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "mainwindow/rules/TypeAhead.h"
+#include "guikit/rules/TypeAhead.h"
 
 #include "CaseName.h"
 

@@ -1,7 +1,7 @@
-#include "mainwindow/frmAbout.h"
+#include "guikit/frmAbout.h"
 
-#include "mainwindow/rules/AboutRules.h"
-#include "mainwindow/rules/HelpLauncher.h"
+#include "guikit/rules/AboutRules.h"
+#include "guikit/rules/HelpLauncher.h"
 #include "platform/qt/Win1252.h"
 #include "settings/WindowTextTables.h"
 
@@ -62,7 +62,8 @@ QPixmap Picture(const QIcon& icon) {
 
 } // namespace
 
-frmAbout::frmAbout(AboutServices services) : s_(std::move(services)) {
+frmAbout::frmAbout(AboutServices services, bool openedFromEditor)
+    : s_(std::move(services)), openedFromEditor_(openedFromEditor) {
     setObjectName(QString::fromLatin1(WindowObjectName(AboutWindow).data()));
     setWindowTitle(QString::fromLatin1(WindowDesignCaption(AboutWindow).data()));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -86,13 +87,12 @@ frmAbout::frmAbout(AboutServices services) : s_(std::move(services)) {
     connect(cmdSysInfo, &QPushButton::clicked, this,
             [this] { StartSysInfo(s_.registry, s_.starter, s_.messages); });
 
-    const bool fromMain = s_.flags.AboutFromEditor == 0;
-    if (fromMain) {
+    if (!openedFromEditor_) {
         // Shown without waiting, yet nothing else of the program takes input meanwhile.
         setWindowModality(Qt::ApplicationModal);
     }
-    AboutOpened(s_.flags, s_.mainView, s_.windows);
-    s_.settings.LoadLanguage(s_.catalogue.LanguageFile(), AboutWindow);
+    AboutOpened(openedFromEditor_, s_.owners);
+    s_.language.ApplyTexts(AboutWindow);
 
     const AboutLines lines =
         CompleteAboutLines({ToWin1252(windowTitle()), ToWin1252(lblVersion->text()),
@@ -108,7 +108,7 @@ frmAbout::frmAbout(AboutServices services) : s_(std::move(services)) {
 void frmAbout::done(int result) {
     if (!closed_) {
         closed_ = true;
-        AboutClosed(s_.flags, s_.mainView, s_.windows);
+        AboutClosed(openedFromEditor_, s_.owners);
     }
     QDialog::done(result);
 }

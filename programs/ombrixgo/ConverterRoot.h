@@ -1,6 +1,7 @@
 #pragma once
-// The converter's run: the application context is built once, the main
-// window starts, and the event loop runs until the program ends.
+// The converter's composition root: the folders are found first, then every
+// object of the run is built once, the main window starts, and the event loop
+// runs until the program ends.
 
 #include <QStringList>
 

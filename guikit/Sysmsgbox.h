@@ -2,10 +2,9 @@
 // A small window that shows one line of message text with an OK button,
 // titled like the main window; it does not wait for the answer.
 
-#include "mainwindow/rules/WindowPorts.h"
-
 #include <QDialog>
 
+#include <functional>
 #include <string>
 
 class QLabel;
@@ -16,7 +15,8 @@ namespace ombrix {
 class Sysmsgbox : public QDialog {
     Q_OBJECT
 public:
-    explicit Sysmsgbox(const MainView& mainView, QWidget* parent = nullptr);
+    // ownerCaption: the caption of the window the box speaks for.
+    explicit Sysmsgbox(std::function<std::string()> ownerCaption, QWidget* parent = nullptr);
 
     QLabel* Label1;
     QPushButton* Command1;
@@ -25,7 +25,7 @@ public:
     bool Form(const std::string& text);
 
 private:
-    const MainView& mainView_;
+    std::function<std::string()> ownerCaption_;
 };
 
 } // namespace ombrix

@@ -1,9 +1,10 @@
-#include "mainwindow/WindowTexts.h"
+#include "guikit/WindowTexts.h"
 
 #include "platform/qt/Win1252.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QWidget>
@@ -61,6 +62,27 @@ bool ApplyWindowTexts(QWidget& window, const std::vector<ControlText>& texts) {
         all = all && done;
     }
     return all;
+}
+
+void ApplyToOpenWindows(const std::vector<WindowText>& loaded) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const std::string owner = window->objectName().toStdString();
+        std::vector<ControlText> texts;
+        for (const WindowText& t : loaded) {
+            if (t.owner != owner) {
+                continue;
+            }
+            if (t.property == TextProperty::Caption || t.property == TextProperty::ToolTip) {
+                texts.push_back({t.target,
+                                 t.property == TextProperty::Caption ? ControlText::Kind::Caption
+                                                                     : ControlText::Kind::ToolTip,
+                                 t.text});
+            }
+        }
+        if (!texts.empty()) {
+            ApplyWindowTexts(*window, texts);
+        }
+    }
 }
 
 } // namespace ombrix

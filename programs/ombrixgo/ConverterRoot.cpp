@@ -1,10 +1,11 @@
-#include "mainwindow/ConverterProgram.h"
+#include "programs/ombrixgo/ConverterRoot.h"
 
 #include "engine/Engine.h"
-#include "mainwindow/AbsentWindows.h"
-#include "mainwindow/EngineConversion.h"
+#include "guikit/rules/ToolWindow.h"
 #include "mainwindow/Form1.h"
-#include "mainwindow/SettingsSide.h"
+#include "mainwindow/rules/CommandLine.h"
+#include "mainwindow/rules/EngineConversion.h"
+#include "mainwindow/rules/MainDialogs.h"
 #include "mainwindow/tray1.h"
 #include "platform/posix/LocaleSeparator.h"
 #include "platform/posix/Paths.h"
@@ -12,6 +13,9 @@
 #include "platform/qt/QtTrayIcon.h"
 #include "platform/qt/SingleInstance.h"
 #include "platform/qt/Win1252.h"
+#include "programs/ombrixgo/SettingsSide.h"
+#include "settings/DataFolder.h"
+#include "settings/SettingsEnvironment.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -30,51 +34,56 @@ int RunConverter() {
     // The main window may be hidden while the program runs on; it ends the run itself.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // The folders first: everything built below takes them as they are.
+    const SettingsEnvironment environment = ProcessSettingsEnvironment();
     const std::string programFolder = platform::ExecutableFolder();
+    const platform::ProgramFolders folders{programFolder, DataFolder(environment, programFolder)};
     const std::string commandLine = CommandLineText(QApplication::arguments());
+    const std::string executable =
+        platform::ToWin1252(QFileInfo(QApplication::applicationFilePath()).fileName());
     const QIcon icon(platform::FromWin1252(programFolder) + QStringLiteral("/icons/ombrixgo.png"));
 
     MessageTexts texts;
+    MainFlags flags;
     platform::QtMessageSink sink(QStringLiteral("Quavomat"));
-    SettingsSide side(programFolder, sink, texts);
-
-    Engine engine({platform::MonetaryDecimalSeparator,
-                   sink,
-                   texts,
-                   &side.Store(),
-                   {programFolder, side.DataFolder()}});
+    SettingsSide settings(environment, folders, sink, texts);
+    Engine engine({platform::MonetaryDecimalSeparator, sink, texts, &settings.Store(), folders});
     EngineConversion conversion(engine);
 
-    platform::QtFileDialogs dialogs;
+    platform::QtFileDialogs fileDialogs;
     platform::QtClipboard clipboard;
     platform::QtBeeper beeper;
     platform::QtShellOpener shell;
     platform::QtProgramStarter starter;
     platform::QtTrayIcon tray(icon);
-    AbsentWindows windows;
-    Form1* form = nullptr;
-    platform::LocalInstanceChannel channel([&form](const std::string& text) {
-        if (form != nullptr) {
-            form->ReceiveCommandLine(text);
-        }
-    });
+    platform::LocalInstanceChannel channel;
+    // The wizard, the calculator and the dialogs are not built yet.
+    AbsentToolWindow wizard;
+    AbsentToolWindow calculator;
+    AbsentDialogs dialogs;
 
-    const std::string executable =
-        platform::ToWin1252(QFileInfo(QApplication::applicationFilePath()).fileName());
-    AppContext context{
-        side.Store(),
-        conversion,
-        side.CatalogueAccess(),
-        side,
-        texts,
-        GuiServices{sink, dialogs, clipboard, beeper, shell, starter, tray, windows, channel},
-        programFolder,
-        side.RunCommand(executable)};
-    Form1 mainWindow(context);
-    mainWindow.setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
-    side.Attach(mainWindow, context);
-    form = &mainWindow;
+    Form1 mainWindow({settings.Store(),
+                      conversion,
+                      settings.CatalogueAccess(),
+                      settings,
+                      settings,
+                      texts,
+                      flags,
+                      settings.Links(),
+                      sink,
+                      fileDialogs,
+                      clipboard,
+                      beeper,
+                      shell,
+                      starter,
+                      tray,
+                      channel,
+                      dialogs,
+                      ToolWindows{wizard, calculator},
+                      folders,
+                      StartAtLoginCommand(programFolder, executable)});
+    mainWindow.setWindowIcon(icon);
     QObject::connect(&tray.Icon(), &QSystemTrayIcon::activated, &mainWindow,
                      [&mainWindow](QSystemTrayIcon::ActivationReason reason) {
                          // A right click asks for the menu, whichever button the desktop uses.
@@ -98,9 +107,7 @@ int RunConverter() {
     case StartupOutcome::Hidden:
         break;
     }
-    const int status = QApplication::exec();
-    form = nullptr;
-    return status;
+    return QApplication::exec();
 }
 
 } // namespace ombrix

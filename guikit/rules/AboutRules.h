@@ -2,8 +2,7 @@
 // The about box without the window: the lines it builds from its captions,
 // and what opening and closing it does to the main program's windows.
 
-#include "mainwindow/rules/MainFlags.h"
-#include "mainwindow/rules/WindowPorts.h"
+#include "services/OwnerWindows.h"
 
 #include <string>
 
@@ -23,9 +22,9 @@ struct AboutLines {
 // the application title after the caption, the version after "Version".
 AboutLines CompleteAboutLines(const AboutLines& loaded, const std::string& appTitle);
 
-// Opened from the main window (not the editor), the box is modal for the
-// main program's windows until it closes.
-void AboutOpened(const MainFlags& flags, MainView& view, OtherWindows& windows);
-void AboutClosed(const MainFlags& flags, MainView& view, OtherWindows& windows);
+// Opened from the main window (not the editor), the box keeps the windows
+// that own it disabled until it closes.
+void AboutOpened(bool openedFromEditor, OwnerWindows& owners);
+void AboutClosed(bool openedFromEditor, OwnerWindows& owners);
 
 } // namespace ombrix

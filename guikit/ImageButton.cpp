@@ -1,4 +1,4 @@
-#include "mainwindow/ImageButton.h"
+#include "guikit/ImageButton.h"
 
 #include <QIcon>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "mainwindow/rules/HelpLauncher.h"
+#include "guikit/rules/HelpLauncher.h"
 
 #include "platform/posix/Paths.h"
 

@@ -1,22 +1,15 @@
-#include "mainwindow/Sysmsgbox.h"
+#include "guikit/Sysmsgbox.h"
 
+#include "guikit/Twips.h"
 #include "platform/qt/Win1252.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include <cmath>
-
 namespace ombrix {
 
-namespace {
-int Px(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-} // namespace
-
-Sysmsgbox::Sysmsgbox(const MainView& mainView, QWidget* parent)
-    : QDialog(parent), mainView_(mainView) {
+Sysmsgbox::Sysmsgbox(std::function<std::string()> ownerCaption, QWidget* parent)
+    : QDialog(parent), ownerCaption_(std::move(ownerCaption)) {
     setObjectName(QStringLiteral("Sysmsgbox"));
     setWindowTitle(QStringLiteral("Form5"));
     setFixedSize(Px(2940), Px(1065));
@@ -30,7 +23,7 @@ Sysmsgbox::Sysmsgbox(const MainView& mainView, QWidget* parent)
 }
 
 bool Sysmsgbox::Form(const std::string& text) {
-    setWindowTitle(platform::FromWin1252(mainView_.Caption()));
+    setWindowTitle(platform::FromWin1252(ownerCaption_()));
     Label1->setText(platform::FromWin1252(text));
     show();
     return isVisible();

@@ -1,0 +1,48 @@
+#pragma once
+// The settings side of a converter run: the settings store, the shared
+// catalogue and the language files, offered through the ports the windows use.
+
+#include "base/MessageSink.h"
+#include "base/MessageTexts.h"
+#include "guikit/rules/WindowLanguage.h"
+#include "mainwindow/rules/CatalogueAdapter.h"
+#include "mainwindow/rules/WindowPorts.h"
+#include "platform/posix/Paths.h"
+#include "settings/Catalogue.h"
+#include "settings/FileRegistry.h"
+#include "settings/LanguageFile.h"
+
+#include <string>
+
+namespace ombrix {
+
+class SettingsSide : public SettingsOps, public WindowLanguage {
+public:
+    SettingsSide(const SettingsEnvironment& environment, platform::ProgramFolders folders,
+                 MessageSink& sink, MessageTexts& texts);
+
+    Registry& Store() { return store_; }
+    CataloguePort& CatalogueAccess() { return catalogueAccess_; }
+    // What the language file's records 401 to 405 set.
+    const LinkTargets& Links() const { return links_; }
+
+    // SettingsOps.
+    void MakeDirPath(const std::string& path) override;
+    std::string ApplyStartupRule(const std::string& commandLine,
+                                 const FirstRunWindowSteps& window) override;
+    bool LoadLanguage(const std::string& file, std::int16_t window) override;
+
+    // WindowLanguage: the catalogue's language file.
+    bool ApplyTexts(std::int16_t window) override;
+
+private:
+    platform::ProgramFolders folders_;
+    MessageSink& sink_;
+    MessageTexts& texts_;
+    FileRegistry store_;
+    Catalogue catalogue_;
+    CatalogueAdapter catalogueAccess_;
+    LinkTargets links_;
+};
+
+} // namespace ombrix
