@@ -12,6 +12,9 @@ enum class Hive { CurrentUser, LocalMachine };
 // The program's settings key; with or without the trailing backslash it names the same key.
 inline constexpr std::string_view SettingsKey = "SOFTWARE\\Quillfen\\Quavomat Euro Edition\\";
 inline constexpr std::string_view RunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+// The loaded conversion's name under SettingsKey. The other setting names are
+// in settings/SettingNames.h; this one is here because the engine writes it.
+inline constexpr std::string_view ConversionNameSetting = "Name";
 
 class Registry {
 public:

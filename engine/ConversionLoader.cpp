@@ -137,7 +137,8 @@ public:
         case Keyword::Name:
             def_.Name = value;
             if (ctx_.registry)
-                ctx_.registry->RegWrite(Hive::CurrentUser, SettingsKey, "Name", value);
+                ctx_.registry->RegWrite(Hive::CurrentUser, SettingsKey, ConversionNameSetting,
+                                        value);
             return Outcome::Done;
         case Keyword::Symb1:
         case Keyword::Symb2:

@@ -64,7 +64,7 @@ const std::string& FileRegistry::StoreFile(Hive hive) const {
 
 bool FileRegistry::IsAutostartValue(Hive hive, std::string_view keyPath,
                                     std::string_view valueName) const {
-    return hive == Hive::CurrentUser && valueName == AutostartValueName &&
+    return hive == Hive::CurrentUser && valueName == StartAtLoginValue &&
            SameKeyPath(keyPath, RunKey) && !autostartFile_.empty();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The settings store on disk: one file per hive, in a folder of the program's
 // own below the per-user or the machine-wide configuration folder. The Run
-// key's value `Ombrix` of the per-user hive is the desktop autostart entry.
+// key's start-at-login value of the per-user hive is the desktop autostart entry.
 //
 // Every write locks the hive's file, reads it afresh, changes one value and
 // renames a complete new file into place, so two programs writing at once
@@ -9,6 +9,7 @@
 // Failures are silent: reads give the empty text, writes give false.
 
 #include "base/Registry.h"
+#include "settings/SettingNames.h"
 #include "settings/SettingsEnvironment.h"
 
 #include <string>
@@ -19,8 +20,6 @@ namespace ombrix {
 // The program's own folder below a configuration folder.
 inline constexpr std::string_view SettingsFolderName = "Quillfen/Quavomat";
 inline constexpr std::string_view StoreFileName = "settings.store";
-// The Run key's value that starts the program at login.
-inline constexpr std::string_view AutostartValueName = "Ombrix";
 
 class FileRegistry final : public Registry {
 public:

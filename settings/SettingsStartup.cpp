@@ -3,6 +3,7 @@
 #include "platform/posix/FileIo.h"
 #include "settings/CatalogueFile.h"
 #include "settings/DataFolder.h"
+#include "settings/SettingNames.h"
 
 #include <unistd.h>
 
@@ -11,14 +12,6 @@
 namespace ombrix {
 
 namespace {
-
-std::string ReadUser(const Registry& registry, std::string_view name) {
-    return registry.RegRead(Hive::CurrentUser, SettingsKey, name);
-}
-
-void WriteUser(Registry& registry, std::string_view name, std::string_view text) {
-    registry.RegWrite(Hive::CurrentUser, SettingsKey, name, text);
-}
 
 std::string InFolder(const std::string& folder, std::string_view name) {
     return platform::ToFileSystemPath(JoinPath(folder, name));
@@ -43,13 +36,6 @@ void CopyIntoDataFolder(const platform::ProgramFolders& folders, std::string_vie
         ReplaceFileContents(target, *bytes);
 }
 
-bool ZeroOff(const std::string& text) {
-    return text != "0";
-}
-bool OneOn(const std::string& text) {
-    return text == "1";
-}
-
 int DecimalsIndex(const std::string& text) {
     if (text.empty() || text.size() > 2 ||
         text.find_first_not_of("0123456789") != std::string::npos)
@@ -64,10 +50,10 @@ void MigrateMachineSettings(Registry& registry, Catalogue& catalogue) {
     auto machine = [&](std::string_view name) {
         return registry.RegRead(Hive::LocalMachine, SettingsKey, name);
     };
-    const std::string switchSides = machine("Switch"), onTop = machine("Ontop"),
-                      intro = machine("Intro"), digit = machine("Digit"),
-                      decnum = machine("decnum"), tray = machine("Tray"),
-                      precision = machine("precision"), symbool = machine("symbool");
+    const std::string switchSides = machine(SwitchSetting), onTop = machine(OnTopSetting),
+                      intro = machine(IntroSetting), digit = machine(DigitSetting),
+                      decnum = machine(DecimalsSetting), tray = machine(TraySetting),
+                      precision = machine(PrecisionSetting), symbool = machine(SymbolSetting);
 
     catalogue.ReadCatalogue(CatalogueProgramFolder);
     MakeDirPath(catalogue.Folders().data);
@@ -78,74 +64,78 @@ void MigrateMachineSettings(Registry& registry, Catalogue& catalogue) {
 
     auto writeWhenGiven = [&](std::string_view name, const std::string& text) {
         if (!text.empty())
-            WriteUser(registry, name, text);
+            WriteSetting(registry, name, text);
     };
-    writeWhenGiven("decnum", decnum);
-    writeWhenGiven("Switch", switchSides);
-    writeWhenGiven("Ontop", onTop);
-    writeWhenGiven("Intro", intro);
-    WriteUser(registry, "Digit", digit.empty() ? "2" : digit);
-    WriteUser(registry, "precision", precision.empty() ? "1" : precision);
-    writeWhenGiven("Tray", tray);
-    writeWhenGiven("symbool", symbool);
+    writeWhenGiven(DecimalsSetting, decnum);
+    writeWhenGiven(SwitchSetting, switchSides);
+    writeWhenGiven(OnTopSetting, onTop);
+    writeWhenGiven(IntroSetting, intro);
+    // An absent machine-wide Digit becomes "2", which reads as on.
+    WriteSetting(registry, DigitSetting, digit.empty() ? "2" : digit);
+    WriteSetting(registry, PrecisionSetting, precision.empty() ? OnOff(true) : precision);
+    writeWhenGiven(TraySetting, tray);
+    writeWhenGiven(SymbolSetting, symbool);
 
     const std::array<std::pair<std::string_view, const std::string*>, 6> moved{{
-        {"Ontop", &onTop},
-        {"Intro", &intro},
-        {"decnum", &decnum},
-        {"Tray", &tray},
-        {"precision", &precision},
-        {"Switch", &switchSides},
+        {OnTopSetting, &onTop},
+        {IntroSetting, &intro},
+        {DecimalsSetting, &decnum},
+        {TraySetting, &tray},
+        {PrecisionSetting, &precision},
+        {SwitchSetting, &switchSides},
     }};
     for (const auto& [name, text] : moved) {
         if (!text->empty())
             registry.RegDelete(Hive::LocalMachine, SettingsKey, name);
     }
-    if (!machine("first").empty())
-        registry.RegDelete(Hive::LocalMachine, SettingsKey, "first");
+    if (!machine(FirstStartSetting).empty())
+        registry.RegDelete(Hive::LocalMachine, SettingsKey, FirstStartSetting);
 
-    WriteUser(registry, "first", "0");
-    WriteUser(registry, "Migration", "0");
+    WriteSetting(registry, FirstStartSetting, OnOff(false));
+    WriteSetting(registry, MigrationSetting, OnOff(false));
 }
 
 void ApplyFirstRunDefaults(Registry& registry, const FirstRunWindowSteps& window) {
-    WriteUser(registry, "Switch", "0");
-    WriteUser(registry, "Ontop", "1");
-    WriteUser(registry, "Intro", "0");
-    WriteUser(registry, "Digit", "0");
-    WriteUser(registry, "precision", "0");
-    WriteUser(registry, "symbool", "0");
-    WriteUser(registry, "decnum", "2");
+    WriteSetting(registry, SwitchSetting, OnOff(false));
+    WriteSetting(registry, OnTopSetting, OnOff(true));
+    WriteSetting(registry, IntroSetting, OnOff(false));
+    WriteSetting(registry, DigitSetting, OnOff(false));
+    WriteSetting(registry, PrecisionSetting, OnOff(false));
+    WriteSetting(registry, SymbolSetting, OnOff(false));
+    WriteSetting(registry, DecimalsSetting, std::to_string(DefaultDecimalsIndex));
     if (window.UncheckStartupItem)
         window.UncheckStartupItem();
-    WriteUser(registry, "Tray", "1");
+    WriteSetting(registry, TraySetting, OnOff(true));
     if (window.CentreMainWindow)
         window.CentreMainWindow();
-    WriteUser(registry, "first", "0");
-    WriteUser(registry, "Migration", "0");
+    WriteSetting(registry, FirstStartSetting, OnOff(false));
+    WriteSetting(registry, MigrationSetting, OnOff(false));
 }
 
 StartupDecision ApplySettingsStartup(Registry& registry, Catalogue& catalogue,
                                      const FirstRunWindowSteps& window,
                                      std::string_view commandLine) {
     const platform::ProgramFolders& folders = catalogue.Folders();
-    std::string migration = ReadUser(registry, "Migration");
+    std::string migration = ReadSetting(registry, MigrationSetting);
     StartupDecision decision;
-    decision.first = ReadUser(registry, "first");
+    decision.first = ReadSetting(registry, FirstStartSetting);
     if (decision.first.empty())
-        decision.first = registry.RegRead(Hive::LocalMachine, SettingsKey, "first");
+        decision.first = registry.RegRead(Hive::LocalMachine, SettingsKey, FirstStartSetting);
     if (decision.first.empty())
-        decision.first = "1";
-    if (migration.empty() && decision.first == "1" && !DataFolderHasCatalogue(folders))
-        migration = "1";
+        decision.first = OnOff(true);
+    // These two are compared as texts: an unknown one takes neither procedure.
+    const bool firstStart = decision.first == OnOff(true);
+    if (migration.empty() && firstStart && !DataFolderHasCatalogue(folders))
+        migration = OnOff(true);
 
     CopyIntoDataFolder(folders, CatalogueFileName);
     CopyIntoDataFolder(folders, LegacyCatalogueFileName);
 
-    if (decision.first == "0" && migration == "1") {
+    const bool migrate = migration == OnOff(true);
+    if (decision.first == OnOff(false) && migrate) {
         MigrateMachineSettings(registry, catalogue);
         decision.migrated = true;
-    } else if (decision.first == "1" && migration == "1") {
+    } else if (firstStart && migrate) {
         ApplyFirstRunDefaults(registry, window);
         decision.firstRunDefaults = true;
     }
@@ -156,14 +146,14 @@ StartupDecision ApplySettingsStartup(Registry& registry, Catalogue& catalogue,
 
 DisplayOptions ReadDisplayOptions(const Registry& registry, std::string_view startCommand) {
     DisplayOptions options;
-    options.switchSides = ZeroOff(ReadUser(registry, "Switch"));
-    options.alwaysOnTop = OneOn(ReadUser(registry, "Ontop"));
-    options.introEnabled = ZeroOff(ReadUser(registry, "Intro"));
-    options.digitGrouping = ZeroOff(ReadUser(registry, "Digit"));
-    options.fixedDecimals = ZeroOff(ReadUser(registry, "precision"));
-    options.trayIcon = OneOn(ReadUser(registry, "Tray"));
-    options.decimalsIndex = DecimalsIndex(ReadUser(registry, "decnum"));
-    const std::string run = registry.RegRead(Hive::CurrentUser, RunKey, "Ombrix");
+    options.switchSides = ReadOnOff(ReadSetting(registry, SwitchSetting), true);
+    options.alwaysOnTop = ReadOnOff(ReadSetting(registry, OnTopSetting), false);
+    options.introEnabled = ReadOnOff(ReadSetting(registry, IntroSetting), true);
+    options.digitGrouping = ReadOnOff(ReadSetting(registry, DigitSetting), true);
+    options.fixedDecimals = ReadOnOff(ReadSetting(registry, PrecisionSetting), true);
+    options.trayIcon = ReadOnOff(ReadSetting(registry, TraySetting), false);
+    options.decimalsIndex = DecimalsIndex(ReadSetting(registry, DecimalsSetting));
+    const std::string run = registry.RegRead(Hive::CurrentUser, RunKey, StartAtLoginValue);
     options.startAtLogin = !run.empty() && run == startCommand;
     return options;
 }

@@ -1,13 +1,14 @@
 #pragma once
 // What the main window asks of the shared in-memory catalogue and its file.
+// It holds at most MaxCatalogueEntries entries.
+
+#include "settings/CatalogueFile.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace ombrix {
-
-inline constexpr int CatalogueCapacity = 256;
 
 class CataloguePort {
 public:

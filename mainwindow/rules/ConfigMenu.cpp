@@ -1,15 +1,12 @@
 #include "mainwindow/rules/ConfigMenu.h"
 
-namespace ombrix {
+#include "settings/SettingNames.h"
 
-namespace {
-// The start-at-login value's name under the Run key.
-constexpr std::string_view RunValueName = "Ombrix";
-} // namespace
+namespace ombrix {
 
 void ConfigMenu::Altop_Click() {
     const bool on = !s_.view.MenuChecked(MenuItem::AlwaysOnTop);
-    s_.registry.RegWrite(Hive::CurrentUser, SettingsKey, "Ontop", on ? "1" : "0");
+    WriteSetting(s_.registry, OnTopSetting, OnOff(on));
     s_.view.SetTopmost(on);
     ForEachOpenToolWindow(s_.flags, s_.tools, [on](ToolWindow& window) { window.SetTopmost(on); });
     s_.view.SetMenuChecked(MenuItem::AlwaysOnTop, on);
@@ -19,18 +16,18 @@ void ConfigMenu::Altop_Click() {
 void ConfigMenu::Indo_Click() {
     const bool on = !s_.view.MenuChecked(MenuItem::Intro);
     s_.flags.IntroEnabled = on;
-    s_.registry.RegWrite(Hive::CurrentUser, SettingsKey, "Intro", on ? "1" : "0");
+    WriteSetting(s_.registry, IntroSetting, OnOff(on));
     s_.view.SetMenuChecked(MenuItem::Intro, on);
 }
 
 void ConfigMenu::startup_Click() {
     if (s_.view.MenuChecked(MenuItem::Startup)) {
-        s_.registry.RegDelete(Hive::CurrentUser, RunKey, RunValueName);
+        s_.registry.RegDelete(Hive::CurrentUser, RunKey, StartAtLoginValue);
         s_.view.SetMenuChecked(MenuItem::Startup, false);
         return;
     }
     s_.flags.TrayActive = true;
-    s_.registry.RegWrite(Hive::CurrentUser, RunKey, RunValueName, s_.runCommand);
+    s_.registry.RegWrite(Hive::CurrentUser, RunKey, StartAtLoginValue, s_.runCommand);
     s_.view.SetMenuChecked(MenuItem::Startup, true);
 }
 

@@ -3,18 +3,11 @@
 #include "base/TextCase.h"
 #include "mainwindow/rules/Knipname.h"
 #include "mainwindow/rules/TrayRules.h"
+#include "settings/SettingNames.h"
 
 namespace ombrix {
 
 namespace {
-
-void WriteSetting(Registry& registry, std::string_view name, std::string_view text) {
-    registry.RegWrite(Hive::CurrentUser, SettingsKey, name, text);
-}
-
-const char* OnOff(bool on) {
-    return on ? "1" : "0";
-}
 
 bool StartsWithFolder(const std::string& path, const std::string& folder) {
     if (folder.empty() || path.size() <= folder.size() ||
@@ -102,7 +95,7 @@ void ConversionPanel::AfterLoad() {
     } else {
         s_.view.SetFormatControlsEnabled(true, true, s_.flags.PrecisionOn);
     }
-    WriteSetting(s_.registry, "Name", s_.view.Caption());
+    WriteSetting(s_.registry, ConversionNameSetting, s_.view.Caption());
     s_.view.SetLabels(AssignLabels(texts, s_.flags.SwitchSides));
 }
 
@@ -141,7 +134,7 @@ void ConversionPanel::ConvertField(int field) {
 
 void ConversionPanel::Switchclick() {
     s_.flags.SwitchSides = !s_.flags.SwitchSides;
-    WriteSetting(s_.registry, "Switch", OnOff(s_.flags.SwitchSides));
+    WriteSetting(s_.registry, SwitchSetting, OnOff(s_.flags.SwitchSides));
     const std::string first = s_.view.FieldText(1);
     s_.view.SetFieldText(1, s_.view.FieldText(2));
     s_.view.SetFieldText(2, first);
@@ -149,7 +142,7 @@ void ConversionPanel::Switchclick() {
 }
 
 void ConversionPanel::Check1_Click(bool checked) {
-    WriteSetting(s_.registry, "precision", OnOff(checked));
+    WriteSetting(s_.registry, PrecisionSetting, OnOff(checked));
     // A text conversion keeps its number-format controls off.
     s_.view.SetDecimalsEnabled(checked && !textConversion_);
     s_.conversion.SetDecimalPlaces(checked ? static_cast<std::int16_t>(s_.view.SelectedDecimals())
@@ -162,11 +155,11 @@ void ConversionPanel::Combo2_Click(int index) {
         return;
     }
     s_.conversion.SetDecimalPlaces(static_cast<std::int16_t>(index));
-    WriteSetting(s_.registry, "decnum", std::to_string(index));
+    WriteSetting(s_.registry, DecimalsSetting, std::to_string(index));
 }
 
 void ConversionPanel::Digitchek_Click(bool checked) {
-    WriteSetting(s_.registry, "Digit", OnOff(checked));
+    WriteSetting(s_.registry, DigitSetting, OnOff(checked));
     s_.conversion.SetDigitGrouping(checked);
 }
 

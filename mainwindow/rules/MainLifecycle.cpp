@@ -3,6 +3,7 @@
 #include "mainwindow/rules/CommandLine.h"
 #include "mainwindow/rules/ToolWindows.h"
 #include "mainwindow/rules/TrayRules.h"
+#include "settings/SettingNames.h"
 #include "settings/SettingsStartup.h"
 #include "settings/WindowTextTables.h"
 
@@ -29,7 +30,7 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
         s_.panel.SelectEntry(selected);
     }
 
-    if (first == "0" && StartsWithLanguageSwitch(commandLine)) {
+    if (first == OnOff(false) && StartsWithLanguageSwitch(commandLine)) {
         const std::string language = LanguageFromCommandLine(commandLine);
         std::string written;
         // When the catalogue cannot be written the named language still applies to this run.

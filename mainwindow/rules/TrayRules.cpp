@@ -1,5 +1,6 @@
 #include "mainwindow/rules/TrayRules.h"
 #include "mainwindow/rules/ToolWindows.h"
+#include "settings/SettingNames.h"
 
 namespace ombrix {
 
@@ -13,7 +14,7 @@ bool TrayRules::EnterTrayMode(bool writeSetting) {
     }
     s_.flags.TrayActive = true;
     if (writeSetting) {
-        s_.registry.RegWrite(Hive::CurrentUser, SettingsKey, "Tray", "1");
+        WriteSetting(s_.registry, TraySetting, OnOff(true));
     }
     s_.view.SetMenuChecked(MenuItem::Tray, true);
     s_.icon.Add(TrayTip(s_.view.Caption()));
@@ -23,7 +24,7 @@ bool TrayRules::EnterTrayMode(bool writeSetting) {
 
 void TrayRules::LeaveTrayMode() {
     s_.flags.TrayActive = false;
-    s_.registry.RegWrite(Hive::CurrentUser, SettingsKey, "Tray", "0");
+    WriteSetting(s_.registry, TraySetting, OnOff(false));
     s_.view.SetMenuChecked(MenuItem::Tray, false);
     host_.StopTimer();
     s_.icon.Remove();

@@ -118,7 +118,7 @@ public:
         files.erase(files.begin() + index);
     }
     bool AppendEntry(const std::string& name, const std::string& file) override {
-        if (names.size() >= CatalogueCapacity) {
+        if (names.size() >= MaxCatalogueEntries) {
             return false;
         }
         Add(name, file);
