@@ -29,9 +29,6 @@ struct PanelServices {
     const std::string& dataFolder; // set by the start-up before the first use
 };
 
-// The labels for the loaded conversion, the first field's side first.
-PanelLabels AssignLabels(const ConversionTexts& texts, bool switchSides);
-
 class ConversionPanel {
 public:
     explicit ConversionPanel(PanelServices services);

@@ -6,22 +6,12 @@
 #include "services/InstanceChannel.h"
 #include "services/ProgramStarter.h"
 #include "services/TrayIcon.h"
+#include "settings/ConversionLabels.h"
 
 #include <cstdint>
 #include <string>
 
 namespace ombrix {
-
-// The six labels beside the value fields.
-struct PanelLabels {
-    std::string label1; // left of the first field
-    std::string label2; // left of the second field
-    std::string label3; // above the first field
-    std::string label4; // above the second field
-    std::string label5; // right of the first field
-    std::string label6; // right of the second field
-    bool operator==(const PanelLabels&) const = default;
-};
 
 enum class MenuItem { AlwaysOnTop, Intro, Tray, Startup };
 
