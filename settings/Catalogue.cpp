@@ -20,29 +20,7 @@ bool Exists(const std::string& path) {
 
 } // namespace
 
-ConversionLabels LabelsFor(const ConversionDefinition& definition, bool switchSides) {
-    ConversionLabels labels;
-    labels.caption = definition.GetConversionName();
-    std::string first = definition.GetSymbol1(), second = definition.GetSymbol2();
-    std::string firstAfter = definition.GetSymbol3(), secondAfter = definition.GetSymbol4();
-    std::string firstCaption = definition.GetInput1Label();
-    std::string secondCaption = definition.GetInput2Label();
-    if (switchSides) {
-        std::swap(first, second);
-        std::swap(firstAfter, secondAfter);
-        std::swap(firstCaption, secondCaption);
-    }
-    labels.Label1 = std::move(first);
-    labels.Label2 = std::move(second);
-    labels.Label5 = std::move(firstAfter);
-    labels.Label6 = std::move(secondAfter);
-    labels.Label3 = std::move(firstCaption);
-    labels.Label4 = std::move(secondCaption);
-    return labels;
-}
-
-Catalogue::Catalogue(platform::ProgramFolders folders, CatalogueHooks hooks)
-    : folders_(std::move(folders)), hooks_(std::move(hooks)) {}
+Catalogue::Catalogue(platform::ProgramFolders folders) : folders_(std::move(folders)) {}
 
 std::string Catalogue::CatalogueFilePath() const {
     return InFolder(folders_.data, CatalogueFileName);
@@ -73,8 +51,6 @@ bool Catalogue::Select(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= Names.size())
         return false;
     SelectedIndex = index;
-    if (hooks_.EntrySelected)
-        hooks_.EntrySelected(index);
     return true;
 }
 
@@ -116,8 +92,6 @@ std::int16_t Catalogue::ReadCatalogue(std::int16_t mode) {
             DefaultIndex = static_cast<std::int16_t>(i);
     }
     LastIndex = static_cast<std::int16_t>(records.entries.size()) - 1;
-    if (hooks_.ListChanged)
-        hooks_.ListChanged();
 
     // An empty catalogue selects nothing, whatever the mode.
     if (LastIndex < 0) {
@@ -143,8 +117,6 @@ std::int16_t Catalogue::LoadDefaultCatalogue(std::int16_t mode, std::int16_t pre
         CatalogueFiles[i] = std::string(builtin[i].path);
     }
     LastIndex = static_cast<std::int16_t>(builtin.size()) - 1;
-    if (hooks_.ListChanged)
-        hooks_.ListChanged();
     const std::int16_t selected =
         mode == CatalogueRefresh && previousIndex >= 0 && previousIndex <= LastIndex
             ? previousIndex
@@ -233,21 +205,6 @@ bool Catalogue::AppendEntry(const std::string& name, const std::string& file) {
     ++LastIndex;
     Names.push_back(name);
     CatalogueFiles[LastIndex] = file;
-    return true;
-}
-
-bool Catalogue::RefreshFromCatalogue(Registry& registry, const ConversionDefinition& current,
-                                     bool switchSides) {
-    const std::int16_t index = ReadCatalogue(CatalogueRefresh);
-    if (LastIndex < 0)
-        return true; // nothing listed, nothing to load
-    std::string path = CatalogueFiles[static_cast<std::size_t>(index)] + ".nod";
-    if (!hooks_.LoadConversion || !hooks_.LoadConversion(path))
-        return false;
-    const ConversionLabels labels = LabelsFor(current, switchSides);
-    registry.RegWrite(Hive::CurrentUser, SettingsKey, "Name", labels.caption);
-    if (hooks_.ShowConversion)
-        hooks_.ShowConversion(labels);
     return true;
 }
 

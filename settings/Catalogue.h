@@ -1,21 +1,18 @@
 #pragma once
 // The in-memory catalogue that the windows share, and the operations that
-// read it from the catalogue file, write it back, put the built-in catalogue
-// in its place and refresh the main window from it.
+// read it from the catalogue file, write it back and put the built-in
+// catalogue in its place.
 //
 // `Names` are the items of the main window's conversion list, item i
-// belonging to entry i; the window mirrors them and learns of every change
-// and selection through the hooks. Saves replace the file atomically, and a
-// file that could not be read is copied aside before a save replaces it.
+// belonging to entry i; the window fills its list from them and loads the
+// selected entry itself. Saves replace the file atomically, and a file that
+// could not be read is copied aside before a save replaces it.
 
-#include "base/Registry.h"
-#include "engine/ConversionDefinition.h"
 #include "platform/posix/Paths.h"
 #include "settings/CatalogueFile.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,31 +25,9 @@ inline constexpr std::int16_t CatalogueAtStartup = 0;     // select the default 
 inline constexpr std::int16_t CatalogueRefresh = 1;       // keep the selection when it still exists
 inline constexpr std::int16_t CatalogueProgramFolder = 2; // the program folder's file only
 
-// What the main window shows of a loaded conversion: its caption and the six
-// labels beside the two fields, which trade places when the fields are switched.
-struct ConversionLabels {
-    std::string caption;
-    std::string Label1, Label2; // symbols before the values
-    std::string Label5, Label6; // symbols after the values
-    std::string Label3, Label4; // field captions
-};
-ConversionLabels LabelsFor(const ConversionDefinition& definition, bool switchSides);
-
-struct CatalogueHooks {
-    // `Names` were replaced; the main window's list shows them anew.
-    std::function<void()> ListChanged;
-    // The main window's list selects item `index`, which runs the window's
-    // selection procedure (it loads that entry's conversion).
-    std::function<void(int index)> EntrySelected;
-    // Loads a conversion file (the loader in load mode); may append ".nod" to `path`.
-    std::function<bool(std::string& path)> LoadConversion;
-    // The main window takes the caption and labels of the conversion just loaded.
-    std::function<void(const ConversionLabels& labels)> ShowConversion;
-};
-
 class Catalogue {
 public:
-    explicit Catalogue(platform::ProgramFolders folders, CatalogueHooks hooks = {});
+    explicit Catalogue(platform::ProgramFolders folders);
 
     std::vector<std::string> Names; // the main window's conversion list
     std::array<std::string, MaxCatalogueEntries> CatalogueFiles;
@@ -61,7 +36,6 @@ public:
     std::string LanguageFile;
     int SelectedIndex = -1; // the main list's selected item; the window keeps it current
 
-    void SetHooks(CatalogueHooks hooks) { hooks_ = std::move(hooks); }
     const platform::ProgramFolders& Folders() const { return folders_; }
     // The file every save writes: the data folder's catalogue file.
     std::string CatalogueFilePath() const;
@@ -98,13 +72,6 @@ public:
     // Adds a last entry; false when the catalogue is full.
     bool AppendEntry(const std::string& name, const std::string& file);
 
-    // Re-reads the catalogue (keeping the selection), loads the selected
-    // entry's conversion into `current` through the LoadConversion hook,
-    // records its name as the settings value "Name" and shows it. False when
-    // the conversion failed to load: the program then ends.
-    bool RefreshFromCatalogue(Registry& registry, const ConversionDefinition& current,
-                              bool switchSides);
-
 private:
     std::string ChooseFile(std::int16_t mode) const;
     std::string ProgramFolderFile() const;
@@ -114,7 +81,6 @@ private:
     bool WriteCatalogueFile(const std::string& bytes);
 
     platform::ProgramFolders folders_;
-    CatalogueHooks hooks_;
     // The data folder's file failed to read and the built-in catalogue took
     // its place: the next save copies the file aside before replacing it.
     bool protectFileOnSave_ = false;

@@ -20,13 +20,6 @@ bool StartsWithFolder(const std::string& path, const std::string& folder) {
 
 } // namespace
 
-PanelLabels AssignLabels(const ConversionTexts& t, bool switchSides) {
-    if (!switchSides) {
-        return {t.symbol1, t.symbol2, t.input1, t.input2, t.symbol3, t.symbol4};
-    }
-    return {t.symbol2, t.symbol1, t.input2, t.input1, t.symbol4, t.symbol3};
-}
-
 ConversionPanel::ConversionPanel(PanelServices services) : s_(services) {}
 
 void ConversionPanel::ReloadList() {
@@ -96,11 +89,11 @@ void ConversionPanel::AfterLoad() {
         s_.view.SetFormatControlsEnabled(true, true, s_.flags.PrecisionOn);
     }
     WriteSetting(s_.registry, ConversionNameSetting, s_.view.Caption());
-    s_.view.SetLabels(AssignLabels(texts, s_.flags.SwitchSides));
+    s_.view.SetLabels(LabelsFor(texts, s_.flags.SwitchSides));
 }
 
 void ConversionPanel::ApplyLabels() {
-    s_.view.SetLabels(AssignLabels(s_.conversion.Texts(), s_.flags.SwitchSides));
+    s_.view.SetLabels(LabelsFor(s_.conversion.Texts(), s_.flags.SwitchSides));
 }
 
 void ConversionPanel::FieldKey(int field) {

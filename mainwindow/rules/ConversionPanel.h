@@ -33,9 +33,6 @@ struct PanelServices {
     std::string dataFolder;
 };
 
-// The labels for the loaded conversion, the first field's side first.
-PanelLabels AssignLabels(const ConversionTexts& texts, bool switchSides);
-
 class ConversionPanel {
 public:
     explicit ConversionPanel(PanelServices services);

@@ -1,23 +1,13 @@
 #pragma once
 // What the main window asks of the current conversion and the number state.
 
+#include "settings/ConversionLabels.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace ombrix {
-
-// The texts of the loaded conversion that the main window shows.
-struct ConversionTexts {
-    std::string name;
-    std::string input1;
-    std::string input2;
-    std::string symbol1;
-    std::string symbol2;
-    std::string symbol3;
-    std::string symbol4;
-    std::string intro;
-};
 
 class ConversionPort {
 public:

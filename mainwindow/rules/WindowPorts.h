@@ -2,23 +2,13 @@
 // The main window's own ports, as small interfaces: the window itself, the
 // tray window, and the settings operations of the start-up.
 
+#include "settings/ConversionLabels.h"
 #include "settings/SettingsStartup.h"
 
 #include <cstdint>
 #include <string>
 
 namespace ombrix {
-
-// The six labels beside the value fields.
-struct PanelLabels {
-    std::string label1; // left of the first field
-    std::string label2; // left of the second field
-    std::string label3; // above the first field
-    std::string label4; // above the second field
-    std::string label5; // right of the first field
-    std::string label6; // right of the second field
-    bool operator==(const PanelLabels&) const = default;
-};
 
 enum class MenuItem { AlwaysOnTop, Intro, Tray, Startup };
 

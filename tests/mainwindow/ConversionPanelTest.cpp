@@ -101,10 +101,63 @@ TEST_F(PanelFixture, IntroShownOnlyWhenEnabledAndPresent) {
     }
 }
 
-TEST_F(PanelFixture, LabelsFollowTheSwap) {
-    const ConversionTexts t{"N", "in1", "in2", "a", "b", "c", "d", ""};
-    EXPECT_EQ(AssignLabels(t, false), (PanelLabels{"a", "b", "in1", "in2", "c", "d"}));
-    EXPECT_EQ(AssignLabels(t, true), (PanelLabels{"b", "a", "in2", "in1", "d", "c"}));
+TEST_F(PanelFixture, RefreshRereadsTheCatalogueAndShowsTheEntryItSelects) {
+    struct Case {
+        const char* what;
+        bool switchSides;
+        bool selectedLoads;
+        std::vector<std::string> items;
+        std::string caption;
+        PanelLabels labels;
+    };
+    const std::vector<Case> cases{
+        {"fields in place",
+         false,
+         true,
+         {"ATS", "DEM"},
+         "Euro-DEM",
+         {"DEM", "EUR", "In", "Out", "s3", "s4"}},
+        {"fields switched",
+         true,
+         true,
+         {"ATS", "DEM"},
+         "Euro-DEM",
+         {"EUR", "DEM", "Out", "In", "s4", "s3"}},
+        {"selected entry fails",
+         false,
+         false,
+         {"ATS"},
+         "Euro-ATS",
+         {"ATS", "EUR", "In", "Out", "s3", "s4"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        catalogue = {};
+        conversion.files.clear();
+        List({"ATS", "DEM"});
+        catalogue.fileEntries = {{"ATS", "euro\\ATS"}, {"DEM", "euro\\DEM"}};
+        catalogue.fileDefault = 1;
+        if (!c.selectedLoads) {
+            conversion.files.erase("euro\\DEM.nod");
+        }
+        flags.SwitchSides = c.switchSides;
+        view.selection = 0;
+
+        panel.RefreshFromCatalogue();
+        EXPECT_EQ(catalogue.reads, (std::vector<std::pair<std::int16_t, std::int16_t>>{{1, 0}}));
+        EXPECT_EQ(view.items, c.items);
+        EXPECT_EQ(view.caption, c.caption);
+        EXPECT_EQ(registry.Get("Name"), c.caption);
+        EXPECT_EQ(view.labels, c.labels);
+    }
+}
+
+TEST_F(PanelFixture, RefreshOfAnEmptyCatalogueLoadsNothing) {
+    List({"ATS"});
+    panel.RefreshFromCatalogue();
+    EXPECT_TRUE(view.items.empty());
+    EXPECT_TRUE(conversion.loads.empty());
+    EXPECT_FALSE(registry.Has("Name"));
 }
 
 TEST_F(PanelFixture, TextConversionDisablesNumberFormatControls) {

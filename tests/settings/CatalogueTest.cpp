@@ -1,9 +1,7 @@
 #include "settings/Catalogue.h"
 
 #include "SettingsTestSupport.h"
-#include "engine/ConversionLoader.h"
 #include "platform/posix/FileIo.h"
-#include "settings/FileRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -32,11 +30,6 @@ std::string Entries(const std::vector<std::string>& names) {
 
 class CatalogueTest : public ::testing::Test {
 protected:
-    CatalogueTest() {
-        catalogue.SetHooks({[this] { ++listChanges; },
-                            [this](int index) { selections.push_back(index); }, nullptr, nullptr});
-    }
-
     std::filesystem::path Data(const std::string& name) const { return tree.root / "data" / name; }
     std::filesystem::path Program(const std::string& name) const {
         return tree.root / "program" / name;
@@ -54,8 +47,6 @@ protected:
 
     TempTree tree;
     Catalogue catalogue{tree.folders};
-    int listChanges = 0;
-    std::vector<int> selections;
 };
 
 TEST_F(CatalogueTest, LanguageRecordAloneGivesAnEmptyCatalogue) {
@@ -64,7 +55,6 @@ TEST_F(CatalogueTest, LanguageRecordAloneGivesAnEmptyCatalogue) {
     EXPECT_EQ(catalogue.LastIndex, -1);
     EXPECT_TRUE(catalogue.Names.empty());
     EXPECT_EQ(catalogue.LanguageFile, "de.lng");
-    EXPECT_TRUE(selections.empty());
     EXPECT_EQ(catalogue.SelectedIndex, -1);
 }
 
@@ -79,8 +69,7 @@ TEST_F(CatalogueTest, CommentsAndLanguageRecordsTakeNoIndex) {
     EXPECT_EQ(catalogue.LastIndex, 2);
     EXPECT_EQ(catalogue.DefaultIndex, 2);
     EXPECT_EQ(catalogue.LanguageFile, "two.lng"); // the last language record wins
-    EXPECT_EQ(selections, std::vector<int>{2});
-    EXPECT_EQ(listChanges, 1);
+    EXPECT_EQ(catalogue.SelectedIndex, 2);
 }
 
 TEST_F(CatalogueTest, LaterDefaultMarkWinsAndNoMarkKeepsTheEarlierDefault) {
@@ -121,7 +110,6 @@ TEST_P(CatalogueBrokenFile, BuiltinCatalogueTakesItsPlace) {
     WriteFile(Data("ombrixgo.cfg"), GetParam().bytes);
     catalogue.CatalogueFiles[30] = "untouched";
     ExpectBuiltin(catalogue.ReadCatalogue(CatalogueAtStartup));
-    EXPECT_EQ(selections, std::vector<int>{11});
     EXPECT_EQ(catalogue.CatalogueFiles[30], "untouched");
 }
 
@@ -248,7 +236,7 @@ TEST_F(CatalogueTest, RefreshOfAnEmptyCatalogueSelectsNothing) {
     catalogue.ReadCatalogue(CatalogueRefresh);
     EXPECT_EQ(catalogue.LastIndex, -1);
     EXPECT_TRUE(catalogue.Names.empty());
-    EXPECT_TRUE(selections.empty());
+    EXPECT_EQ(catalogue.SelectedIndex, -1);
 }
 
 TEST_F(CatalogueTest, BuiltinCatalogueKeepsABuiltinPreviousSelectionOnRefresh) {
@@ -389,49 +377,6 @@ TEST(CatalogueLanguage, ReadsTheFirstLanguageRecordOnly) {
     }
     std::filesystem::remove(file);
     EXPECT_EQ(ReadCatalogueLanguage(file.string()), std::nullopt);
-}
-
-class NullSink : public MessageSink {
-public:
-    MessageAnswer Show(const Message&) override { return MessageAnswer::Ok; }
-};
-
-TEST(CatalogueRefresh, LoadsTheSelectedConversionAndShowsIt) {
-    TempTree tree;
-    WriteFile(tree.root / "program" / "conv" / "one.nod",
-              "NAME Length\r\nINPUT1 Metres\r\nINPUT2 Feet\r\nSYMB1 m\r\nSYMB2 ft\r\n"
-              "SYMB3 a\r\nSYMB4 b\r\n");
-    WriteFile(tree.root / "data" / "ombrixgo.cfg",
-              Record("Length", "conv\\one", "*") + Record("Broken", "conv\\missing", ""));
-    FileRegistry registry(tree.env);
-    NullSink sink;
-    MessageTexts texts;
-    const LoaderContext loader{sink, texts, &registry, tree.folders};
-    ConversionDefinition current;
-    std::vector<ConversionLabels> shown;
-    Catalogue catalogue(
-        tree.folders,
-        {nullptr, nullptr,
-         [&](std::string& path) { return LoadConversion(current, path, LoadMode, loader); },
-         [&](const ConversionLabels& labels) { shown.push_back(labels); }});
-    catalogue.ReadCatalogue(CatalogueAtStartup);
-    registry.RegWrite(Hive::CurrentUser, SettingsKey, "Name", "");
-
-    ASSERT_TRUE(catalogue.RefreshFromCatalogue(registry, current, false));
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].caption, "Length");
-    EXPECT_EQ(registry.RegRead(Hive::CurrentUser, SettingsKey, "Name"), "Length");
-    EXPECT_EQ(shown[0].Label1, "m");
-    EXPECT_EQ(shown[0].Label3, "Metres");
-
-    ASSERT_TRUE(catalogue.RefreshFromCatalogue(registry, current, true));
-    const ConversionLabels& s = shown.back();
-    EXPECT_EQ(
-        std::vector<std::string>({s.Label1, s.Label2, s.Label5, s.Label6, s.Label3, s.Label4}),
-        std::vector<std::string>({"ft", "m", "b", "a", "Feet", "Metres"}));
-
-    catalogue.SelectedIndex = 1;
-    EXPECT_FALSE(catalogue.RefreshFromCatalogue(registry, current, false));
 }
 
 } // namespace

@@ -116,13 +116,11 @@ TEST(ShippedLanguage, HasARecordForEveryIndexOfEveryWindowTable) {
 TEST(ShippedCatalogue, ListsTwentyTwoEntriesWithTheGuilderAsDefault) {
     TempTree tree;
     platform::ProgramFolders folders{Bin.string(), tree.folders.data};
-    std::vector<int> selected;
-    Catalogue catalogue(folders,
-                        {nullptr, [&](int index) { selected.push_back(index); }, nullptr, nullptr});
+    Catalogue catalogue(folders);
     ASSERT_TRUE(catalogue.WriteDefaultCatalogueFile(""));
     ExpectTextFile(tree.root / "data" / "ombrixgo.cfg");
     EXPECT_EQ(catalogue.ReadCatalogue(CatalogueAtStartup), 11);
-    EXPECT_EQ(selected, std::vector<int>{11});
+    EXPECT_EQ(catalogue.SelectedIndex, 11);
     EXPECT_EQ(catalogue.LastIndex, 21);
     EXPECT_EQ(catalogue.DefaultIndex, 11);
     EXPECT_EQ(catalogue.LanguageFile, "eng.lng");

@@ -95,10 +95,11 @@ public:
     std::string language;
     bool saveWorks = true;
     std::vector<Saved> saves;
-    // What ReadCatalogue puts into memory.
+    // What ReadCatalogue puts into memory, and the mode and selection it was given.
     std::vector<std::pair<std::string, std::string>> fileEntries;
     std::int16_t fileDefault = 0;
     std::string fileLanguage = "eng.lng";
+    std::vector<std::pair<std::int16_t, std::int16_t>> reads;
 
     void Add(std::string name, std::string file) {
         names.push_back(std::move(name));
@@ -124,7 +125,8 @@ public:
         Add(name, file);
         return true;
     }
-    std::int16_t ReadCatalogue(std::int16_t, std::int16_t) override {
+    std::int16_t ReadCatalogue(std::int16_t mode, std::int16_t currentSelection) override {
+        reads.emplace_back(mode, currentSelection);
         names.clear();
         files.clear();
         for (auto& [n, f] : fileEntries) {
