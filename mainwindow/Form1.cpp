@@ -1,27 +1,36 @@
 #include "mainwindow/Form1.h"
 
-#include "guikit/ImageButton.h"
+#include "guikit/ListTypeAhead.h"
 #include "guikit/Twips.h"
+#include "guikit/rules/HelpLauncher.h"
+#include "mainwindow/FieldEditActions.h"
+#include "mainwindow/ImageButtonStrip.h"
 #include "mainwindow/PanelSurface.h"
+#include "mainwindow/rules/Knipname.h"
 #include "mainwindow/tray1.h"
+#include "platform/qt/QtServices.h"
 #include "platform/qt/Win1252.h"
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
+
 #include <algorithm>
-#include <cmath>
 
 namespace ombrix {
+
+using platform::FromWin1252;
+using platform::ToWin1252;
 
 namespace {
 
@@ -37,26 +46,19 @@ template <typename W> W* Control(QWidget* parent, const char* name, const QRect&
     return widget;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const char* text,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const char* text) {
     auto* label = Control<QLabel>(parent, name, geometry);
     label->setText(QString::fromLatin1(text));
-    label->setAlignment(alignment);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
 
-QAction* Item(QMenu* menu, const char* name, const char* caption) {
-    auto* action = new QAction(QString::fromLatin1(caption), menu);
-    action->setObjectName(QString::fromLatin1(name));
-    menu->addAction(action);
-    return action;
-}
-
-QAction* CheckItem(QMenu* menu, const char* name, const char* caption, bool checked = false) {
-    QAction* action = Item(menu, name, caption);
-    action->setCheckable(true);
-    action->setChecked(checked);
-    return action;
+QComboBox* MakeList(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* list = Control<QComboBox>(parent, name, geometry);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    return list;
 }
 
 } // namespace
@@ -75,9 +77,13 @@ Form1::Form1(MainWindowServices services)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quavomat Euro Edition"));
     BuildPanel();
-    BuildMenus();
+    menus_ = new MainMenuBar(*menuBar(), MenuHandlers());
+    editActions_ =
+        new FieldEditActions(menus_->EditMenu(), {Text1, Text2, Option1, Option2}, s_.clipboard);
+    images_ = new ImageButtonStrip(*surface_, FromWin1252(s_.folders.program) + "/icons/",
+                                   menus_->ImageItems());
+    surface_->OnPointerOverBackground([this] { images_->ClearFrames(); });
     ConnectPanel();
-    ConnectMenus();
     // The panel's layout is fixed, so is the window's size.
     adjustSize();
     setFixedSize(size());
@@ -85,21 +91,8 @@ Form1::Form1(MainWindowServices services)
 
 Form1::~Form1() = default;
 
-void Form1::FitListCaption() {
-    // The designed place suits short captions in a narrow font; a longer one
-    // moves the list's left edge, never its right, so the caption stays readable.
-    constexpr int Gap = 4;
-    constexpr int NarrowestList = 120;
-    const int captionEnd =
-        Label7->x() + Label7->fontMetrics().horizontalAdvance(Label7->text()) + Gap;
-    const int left =
-        std::clamp(captionEnd, ListGeometry.left(), ListGeometry.right() + 1 - NarrowestList);
-    Combo1->setGeometry(left, ListGeometry.top(), ListGeometry.right() + 1 - left,
-                        ListGeometry.height());
-}
-
 void Form1::BuildPanel() {
-    surface_ = new PanelSurface(*this, this);
+    surface_ = new PanelSurface(this);
     surface_->setObjectName(QStringLiteral("surface"));
     surface_->setFixedSize(Px(ClientWidth), Px(ClientHeight));
     setCentralWidget(surface_);
@@ -108,24 +101,10 @@ void Form1::BuildPanel() {
     font.setPixelSize(11);
     surface_->setFont(font);
 
-    const QString icons = platform::FromWin1252(s_.folders.program) + "/icons/";
-    Image1 = new ImageButton(QStringLiteral("Image1"), icons + "wizard.png", surface_);
-    Image1->setGeometry(Twips(240, 120, 405, 405));
-    Image2 = new ImageButton(QStringLiteral("Image2"), icons + "calculator.png", surface_);
-    Image2->setGeometry(Twips(720, 120, 405, 405));
-    Image3 = new ImageButton(QStringLiteral("Image3"), icons + "openfile.png", surface_);
-    Image3->setGeometry(Twips(1200, 120, 405, 405));
-    Image1->setToolTip(QStringLiteral("WizardExpress"));
-    Image2->setToolTip(QStringLiteral("Calculcator"));
-    Image3->setToolTip(QStringLiteral("Opties"));
-
     Label7 = MakeLabel(surface_, "Label7", Twips(1680, 150, 1095, 255), "Location:");
     Label7->setMouseTracking(true);
     Label7->installEventFilter(this);
-    Combo1 = Control<QComboBox>(surface_, "Combo1", ListGeometry);
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setCompleter(nullptr);
+    Combo1 = MakeList(surface_, "Combo1", ListGeometry);
     Combo1->setMaxVisibleItems(16);
 
     Label3 = MakeLabel(surface_, "Label3", Twips(1080, 720, 2895, LabelHeight), "");
@@ -147,69 +126,306 @@ void Form1::BuildPanel() {
     Digitchek->setText(QStringLiteral("Digit"));
     Check1 = Control<QCheckBox>(surface_, "Check1", Twips(2640, 2400, 1575, 375));
     Check1->setText(QStringLiteral("Check1"));
-    Combo2 = Control<QComboBox>(surface_, "Combo2", Twips(4200, 2400, 615, 315));
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->setCompleter(nullptr);
+    Combo2 = MakeList(surface_, "Combo2", Twips(4200, 2400, 615, 315));
     for (int i = 0; i <= 11; ++i) {
         Combo2->addItem(QString::number(i));
     }
     Combo2->setCurrentIndex(-1);
 
     setTabOrder(Text1, Text2);
-    for (QWidget* w :
-         {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2),
-          static_cast<QWidget*>(Combo1->lineEdit()), static_cast<QWidget*>(Combo1->view()),
-          static_cast<QWidget*>(Combo2->lineEdit())}) {
-        w->installEventFilter(this);
-    }
+    Text1->installEventFilter(this);
+    Text2->installEventFilter(this);
     Text1->setFocus();
 }
 
-void Form1::BuildMenus() {
-    QMenuBar* bar = menuBar();
-    auto menu = [bar](const char* name, const char* caption) {
-        QMenu* m = bar->addMenu(QString::fromLatin1(caption));
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
+MainMenuHandlers Form1::MenuHandlers() {
+    ShellOpener& shell = s_.shell;
+    const LinkTargets& links = s_.links;
+    return {
+        .openConversion = [this] { OpenConversion(); },
+        .exit = [this] { close(); },
+        .switchSides = [this] { panel_.Switchclick(); },
+        .alwaysOnTop = [this] { config_.Altop_Click(); },
+        .intro = [this] { config_.Indo_Click(); },
+        .tray = [this] { tray_->Rules().Mtray_Click(); },
+        .startup = [this] { config_.startup_Click(); },
+        .wizard = [this] { s_.tools.wizard.Show(); },
+        .calculator = [this] { s_.tools.calculator.Show(); },
+        .options = [this] { s_.dialogs.ShowOptions(); },
+        .help = [this, &shell, &links] { ShowHelp(links.HelpTarget, s_.folders.program, shell); },
+        // An address needs no working folder.
+        .bugReports = [&shell, &links] { shell.Open(BugReportText(links.BugReportTarget), {}); },
+        .webLink = [&shell, &links] { shell.Open(links.WebLinkTarget, {}); },
+        .donate = [&shell, &links] { shell.Open(links.DonateTarget, {}); },
+        .about = [this] { About_Click(); },
     };
-    File = menu("File", "&File");
-    openconv = Item(File, "openconv", "Open &Conversion");
-    Exit = Item(File, "Exit", "&Exit");
+}
 
-    edit = menu("edit", "&Edit");
-    ecut = Item(edit, "ecut", "cut");
-    ecut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    ecopy = Item(edit, "ecopy", "copy");
-    ecopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    epaste = Item(edit, "epaste", "paste");
-    epaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    Delete = Item(edit, "Delete", "Delete");
-    Delete->setShortcut(QKeySequence(Qt::Key_Delete));
-    eselect = Item(edit, "eselect", "Select All");
-    eselect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    delall = Item(edit, "delall", "Delete All ");
-    delall->setEnabled(false);
+void Form1::ConnectPanel() {
+    new ListTypeAhead(*Combo1, s_.beeper, {.dropsDown = true, .selectsOnFocus = true},
+                      [this](int index) { panel_.Combo1_Click(static_cast<std::int16_t>(index)); });
+    new ListTypeAhead(*Combo2, s_.beeper, {}, [this](int index) { panel_.Combo2_Click(index); });
+    connect(Combo1, &QComboBox::activated, this,
+            [this](int index) { panel_.Combo1_Click(static_cast<std::int16_t>(index)); });
+    connect(Combo2, &QComboBox::activated, this, [this](int index) { panel_.Combo2_Click(index); });
+    connect(Check1, &QCheckBox::clicked, this, [this](bool on) { panel_.Check1_Click(on); });
+    connect(Digitchek, &QCheckBox::clicked, this, [this](bool on) { panel_.Digitchek_Click(on); });
+}
 
-    Config = menu("Config", "Config");
-    Switchclick = Item(Config, "Switchclick", "Switch");
-    Altop = CheckItem(Config, "Altop", "Always on Top");
-    Indo = CheckItem(Config, "Indo", "Introducation Option", true);
-    Mtray = CheckItem(Config, "Mtray", "Tray");
-    startup = CheckItem(Config, "startup", "Startup");
+void Form1::FitListCaption() {
+    // The designed place suits short captions in a narrow font; a longer one
+    // moves the list's left edge, never its right, so the caption stays readable.
+    constexpr int Gap = 4;
+    constexpr int NarrowestList = 120;
+    const int captionEnd =
+        Label7->x() + Label7->fontMetrics().horizontalAdvance(Label7->text()) + Gap;
+    const int left =
+        std::clamp(captionEnd, ListGeometry.left(), ListGeometry.right() + 1 - NarrowestList);
+    Combo1->setGeometry(left, ListGeometry.top(), ListGeometry.right() + 1 - left,
+                        ListGeometry.height());
+}
 
-    Tool = menu("Tool", "&Tool");
-    Wizard = Item(Tool, "Wizard", "WizardExpress");
-    cal = Item(Tool, "cal", "Calculcator");
-    Opties = Item(Tool, "Opties", "Opties");
+StartupOutcome Form1::Start(const std::string& commandLine) {
+    const StartupOutcome outcome = lifecycle_.Startup(commandLine);
+    if (outcome == StartupOutcome::Shown) {
+        show();
+    }
+    return outcome;
+}
 
-    Help = menu("Help", "&Help");
-    Help2 = Item(Help, "Help2", "&Help");
-    Help2->setShortcut(QKeySequence(Qt::Key_F1));
-    help1 = Item(Help, "help1", "&Bugreports");
-    urllaunch = Item(Help, "urllaunch", "www.quavomat.example");
-    Donate = Item(Help, "Donate", "Donate us");
-    About = Item(Help, "About", "&About");
+void Form1::OpenConversion() {
+    const bool onTop = menus_->Item(MenuItem::AlwaysOnTop).isChecked();
+    if (onTop) {
+        SetTopmost(false);
+    }
+    const std::string chosen = s_.fileDialogs.ShowOpenDialog("Open", "nod files|*.nod", "*.nod");
+    if (onTop) {
+        SetTopmost(true);
+    }
+    if (!chosen.empty()) {
+        lifecycle_.SUBCOMMAND(Knipname(chosen));
+    }
+}
+
+void Form1::About_Click() {
+    if (about_ != nullptr) {
+        about_->raise();
+        about_->activateWindow();
+        return;
+    }
+    about_ = new frmAbout({owners_, s_.language, s_.registry, s_.starter, s_.messages, "Quavomat"},
+                          false);
+    about_->show();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (lifecycle_.CloseRequested(false) == CloseDecision::Hide) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Every other window goes with the main window, the last opened first.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (*it != this && (*it)->isWindow()) {
+            (*it)->close();
+        }
+    }
+    QApplication::exit(0);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        setEnabled(true);
+        lifecycle_.Activated();
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label7 && event->type() == QEvent::MouseMove) {
+        images_->ClearFrames();
+        return false;
+    }
+    if (watched != Text1 && watched != Text2) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const int field = watched == Text1 ? 1 : 2;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        SetActiveOption(field);
+        return false;
+    case QEvent::MouseButtonRelease:
+        editActions_->FieldClicked(*Field(field));
+        return false;
+    case QEvent::ShortcutOverride:
+        // Left unaccepted, the key goes to the Edit menu's item.
+        return FieldEditActions::IsEditShortcut(static_cast<QKeyEvent&>(*event));
+    case QEvent::KeyPress: {
+        // An edit key whose menu item is disabled does nothing.
+        const auto& key = static_cast<QKeyEvent&>(*event);
+        return FieldEditActions::IsEditShortcut(key) || FieldKeyEvent(field, key);
+    }
+    default:
+        return false;
+    }
+}
+
+bool Form1::FieldKeyEvent(int field, const QKeyEvent& key) {
+    panel_.FieldKey(field);
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        panel_.ConvertField(field);
+        return true;
+    }
+    return false;
+}
+
+void Form1::CentreWindow() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    const QSize size = frameGeometry().size();
+    move(area.width() / 2 - size.width() / 2,
+         static_cast<int>(area.height() * 0.85 / 2) - size.height() / 2);
+}
+
+// MainView: the controls as the panel and lifecycle rules see them.
+
+std::string Form1::Caption() const {
+    return ToWin1252(windowTitle());
+}
+
+void Form1::SetCaption(const std::string& caption) {
+    setWindowTitle(FromWin1252(caption));
+}
+
+void Form1::SetLabels(const PanelLabels& labels) {
+    Label1->setText(FromWin1252(labels.label1));
+    Label2->setText(FromWin1252(labels.label2));
+    Label3->setText(FromWin1252(labels.label3));
+    Label4->setText(FromWin1252(labels.label4));
+    Label5->setText(FromWin1252(labels.label5));
+    Label6->setText(FromWin1252(labels.label6));
+}
+
+void Form1::ClearList() {
+    Combo1->clear();
+}
+
+void Form1::AddListItem(const std::string& name) {
+    Combo1->addItem(FromWin1252(name));
+}
+
+void Form1::RemoveListItem(std::int16_t index) {
+    const QString text = Combo1->lineEdit()->text();
+    const bool wasSelected = Combo1->currentIndex() == index;
+    Combo1->removeItem(index);
+    if (wasSelected) {
+        Combo1->setCurrentIndex(-1);
+        Combo1->lineEdit()->setText(text);
+    }
+}
+
+void Form1::SelectListItem(std::int16_t index) {
+    Combo1->setCurrentIndex(index);
+}
+
+std::int16_t Form1::ListSelection() const {
+    return static_cast<std::int16_t>(Combo1->currentIndex());
+}
+
+void Form1::SetListText(const std::string& text) {
+    Combo1->lineEdit()->setText(FromWin1252(text));
+}
+
+std::string Form1::FieldText(int field) const {
+    return ToWin1252(Field(field)->text());
+}
+
+void Form1::SetFieldText(int field, const std::string& text) {
+    Field(field)->setText(FromWin1252(text));
+}
+
+void Form1::SetActiveOption(int field) {
+    (field == 1 ? Option1 : Option2)->setChecked(true);
+}
+
+void Form1::SetFormatControlsEnabled(bool check1, bool digitchek, bool combo2) {
+    Check1->setEnabled(check1);
+    Digitchek->setEnabled(digitchek);
+    Combo2->setEnabled(combo2);
+}
+
+void Form1::SetDecimalsEnabled(bool enabled) {
+    Combo2->setEnabled(enabled);
+}
+
+bool Form1::PrecisionChecked() const {
+    return Check1->isChecked();
+}
+
+void Form1::SetPrecisionChecked(bool checked) {
+    Check1->setChecked(checked);
+}
+
+void Form1::SetDigitChecked(bool checked) {
+    Digitchek->setChecked(checked);
+}
+
+void Form1::SelectDecimals(int index) {
+    Combo2->setCurrentIndex(index);
+}
+
+int Form1::SelectedDecimals() const {
+    return Combo2->currentIndex();
+}
+
+bool Form1::MenuChecked(MenuItem item) const {
+    return menus_->Item(item).isChecked();
+}
+
+void Form1::SetMenuChecked(MenuItem item, bool checked) {
+    menus_->Item(item).setChecked(checked);
+}
+
+void Form1::SetMenuEnabled(MenuItem item, bool enabled) {
+    menus_->Item(item).setEnabled(enabled);
+}
+
+void Form1::ShowWindow() {
+    if (isMinimized()) {
+        showNormal();
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void Form1::HideWindow() {
+    hide();
+}
+
+bool Form1::WindowVisible() const {
+    return isVisible();
+}
+
+bool Form1::WindowEnabled() const {
+    return isEnabled();
+}
+
+void Form1::SetWindowEnabled(bool enabled) {
+    setEnabled(enabled);
+}
+
+void Form1::SetTopmost(bool on) {
+    platform::SetTopmost(*this, on);
+}
+
+void Form1::ClearDrawing() {
+    images_->EraseFrames();
 }
 
 } // namespace ombrix

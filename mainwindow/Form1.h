@@ -1,10 +1,12 @@
 #pragma once
 // The main window: the conversion list, the two value fields with their
-// labels, the number-format controls, the image buttons and the menus.
-// Events become calls of the panel and lifecycle rules; the rules drive the
-// controls back through MainView.
+// labels and the number-format controls, with the image-button strip, the
+// menu bar and the field edit actions as collaborators. Events become calls
+// of the panel and lifecycle rules; the rules drive the controls back
+// through MainView. Controls are found by their object names.
 
 #include "guikit/frmAbout.h"
+#include "mainwindow/MainMenuBar.h"
 #include "mainwindow/MainWindowServices.h"
 #include "mainwindow/rules/ConfigMenu.h"
 #include "mainwindow/rules/ConversionPanel.h"
@@ -13,23 +15,20 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QRectF>
 
 #include <memory>
-#include <optional>
-#include <vector>
 
-class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QRadioButton;
 
 namespace ombrix {
 
-class ImageButton;
+class FieldEditActions;
+class ImageButtonStrip;
+class MainMenuBar;
 class PanelSurface;
 class tray1;
 
@@ -38,53 +37,6 @@ class Form1 : public QMainWindow, public MainView {
 public:
     explicit Form1(MainWindowServices services);
     ~Form1() override;
-
-    // Controls, named as designed (each one's objectName is its name).
-    ImageButton* Image1;
-    ImageButton* Image2;
-    ImageButton* Image3;
-    QLabel* Label7;
-    QComboBox* Combo1;
-    QLabel* Label3;
-    QRadioButton* Option1;
-    QLabel* Label1;
-    QLineEdit* Text1;
-    QLabel* Label5;
-    QLabel* Label4;
-    QRadioButton* Option2;
-    QLabel* Label2;
-    QLineEdit* Text2;
-    QLabel* Label6;
-    QCheckBox* Digitchek;
-    QCheckBox* Check1;
-    QComboBox* Combo2;
-
-    QMenu* File;
-    QAction* openconv;
-    QAction* Exit;
-    QMenu* edit;
-    QAction* ecut;
-    QAction* ecopy;
-    QAction* epaste;
-    QAction* Delete;
-    QAction* eselect;
-    QAction* delall;
-    QMenu* Config;
-    QAction* Switchclick;
-    QAction* Altop;
-    QAction* Indo;
-    QAction* Mtray;
-    QAction* startup;
-    QMenu* Tool;
-    QAction* Wizard;
-    QAction* cal;
-    QAction* Opties;
-    QMenu* Help;
-    QAction* Help2;
-    QAction* help1;
-    QAction* urllaunch;
-    QAction* Donate;
-    QAction* About;
 
     ConversionPanel& Panel() { return panel_; }
     MainLifecycle& Lifecycle() { return lifecycle_; }
@@ -105,8 +57,6 @@ public:
     void OpenConversion();
     // Makes room for a list caption wider than its designed place.
     void FitListCaption();
-    // The frames drawn around the image buttons, in pixels.
-    const std::vector<std::pair<QRectF, bool>>& ImageFrames() const { return frames_; }
 
     // MainView.
     std::string Caption() const override;
@@ -147,34 +97,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class PanelSurface;
-
     void BuildPanel();
-    void BuildMenus();
+    MainMenuHandlers MenuHandlers();
     void ConnectPanel();
-    void ConnectMenus();
-    QLineEdit* ActiveField() const;
-    void ecopy_Click();
-    void ecut_Click();
-    void Delete_Click();
-    void epaste_Click();
-    void eselect_Click();
-    void delall_Click();
-    void FieldClicked(QLineEdit* field);
+    QLineEdit* Field(int field) const { return field == 1 ? Text1 : Text2; }
+    bool FieldKeyEvent(int field, const QKeyEvent& key);
     void About_Click();
-    // Lets the menu's shortcuts act on a field instead of the field's own keys.
-    // Del stays the field's own: with a selection it does what the Delete item
-    // does, and without one it must still delete the next character.
-    static bool IsEditShortcut(const QKeyEvent* key);
-    bool ListKey(QComboBox* list, QKeyEvent* key, bool dropDown);
-    bool FieldKeyEvent(int field, QKeyEvent* key);
-    void ImageButtonDown(ImageButton* image);
-    void ImageButtonUp(ImageButton* image, bool inside);
-    void ImageButtonHover(ImageButton* image);
-    void EraseImageFrames();
-    // The pointer over the background or Label7: frames go once per hover.
-    void ClearImageFrames();
-    void AddImageFrame(const QRect& image, bool sunken);
 
     MainWindowServices s_;
     ConversionPanel panel_;
@@ -183,11 +111,28 @@ private:
     ConfigMenu config_;
     MainOwnerWindows owners_;
     QPointer<frmAbout> about_;
+
+    // Controls, named as designed (each one's objectName is its name).
     PanelSurface* surface_ = nullptr;
-    std::vector<std::pair<QRectF, bool>> frames_; // rectangle, sunken
-    bool hoverCleared_ = false;
-    QPoint savedImagePosition_;
-    std::optional<bool> topmostWanted_;
+    QLabel* Label7 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label4 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QCheckBox* Digitchek = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+
+    MainMenuBar* menus_ = nullptr;
+    FieldEditActions* editActions_ = nullptr;
+    ImageButtonStrip* images_ = nullptr;
 };
 
 } // namespace ombrix

@@ -38,11 +38,11 @@ TEST_F(GuiFixture, ControlsSitWhereDesignedUnderTheirNames) {
         EXPECT_EQ(w->geometry(), QRect(px(c.left), px(c.top), px(c.width), px(c.height))) << c.name;
     }
     EXPECT_EQ(form->centralWidget()->size(), QSize(344, 198));
-    EXPECT_TRUE(form->Option1->isChecked());
-    EXPECT_EQ(form->Combo2->count(), 12);
-    EXPECT_EQ(form->Combo2->itemText(11), "11");
-    EXPECT_EQ(form->Text1->nextInFocusChain(), form->Text2);
-    EXPECT_FALSE(form->Image1->pixmap().isNull());
+    EXPECT_TRUE(Option1()->isChecked());
+    EXPECT_EQ(Combo2()->count(), 12);
+    EXPECT_EQ(Combo2()->itemText(11), "11");
+    EXPECT_EQ(Text1()->nextInFocusChain(), Text2());
+    EXPECT_FALSE(Image1()->pixmap().isNull());
 }
 
 TEST_F(GuiFixture, MenuBarHoldsEveryItemWithItsCaption) {
@@ -90,11 +90,11 @@ TEST_F(GuiFixture, MenuBarHoldsEveryItemWithItsCaption) {
         }
     }
     EXPECT_NE(form->findChild<QAction*>("urllaunch"), nullptr);
-    EXPECT_FALSE(form->delall->isEnabled());
-    EXPECT_TRUE(form->Indo->isChecked());
-    EXPECT_FALSE(form->Altop->isChecked());
-    EXPECT_EQ(form->ecopy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    EXPECT_EQ(form->Help2->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_FALSE(Item("delall")->isEnabled());
+    EXPECT_TRUE(Item("Indo")->isChecked());
+    EXPECT_FALSE(Item("Altop")->isChecked());
+    EXPECT_EQ(Item("ecopy")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_EQ(Item("Help2")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(form->menuBar()->actions().size(), 5);
 }
 
@@ -105,23 +105,22 @@ TEST_F(GuiFixture, WindowTextsReachControlsByName) {
                                          {"Help", K::Caption, "&Hulp"},
                                          {"Wizard", K::Caption, "Wizard \x80"},
                                          {"Image1", K::ToolTip, "Tabel omrekenen"}}));
-    EXPECT_EQ(form->Label7->text(), "Ort:");
-    EXPECT_EQ(form->Check1->text(), "Vaste decimalen");
-    EXPECT_EQ(form->Help->title(), "&Hulp");
-    EXPECT_EQ(form->Wizard->text(), QString::fromUtf8("Wizard \u20ac"));
-    EXPECT_EQ(form->Image1->toolTip(), "Tabel omrekenen");
+    EXPECT_EQ(Label7()->text(), "Ort:");
+    EXPECT_EQ(Check1()->text(), "Vaste decimalen");
+    EXPECT_EQ(Menu("Help")->title(), "&Hulp");
+    EXPECT_EQ(Item("Wizard")->text(), QString::fromUtf8("Wizard \u20ac"));
+    EXPECT_EQ(Image1()->toolTip(), "Tabel omrekenen");
     EXPECT_FALSE(ApplyWindowTexts(*form, {{"NoSuchControl", K::Caption, "x"}}));
 }
 
 TEST_F(GuiFixture, ListGivesWayToALongCaptionButKeepsItsRightEdge) {
-    const QRect designed = form->Combo1->geometry();
+    const QRect designed = Combo1()->geometry();
     for (const char* caption : {"Ort:", "Conversion:", "A caption far too long for any window"}) {
         SCOPED_TRACE(caption);
-        form->Label7->setText(QString::fromLatin1(caption));
+        Label7()->setText(QString::fromLatin1(caption));
         form->FitListCaption();
-        const QRect list = form->Combo1->geometry();
-        const int captionEnd =
-            form->Label7->x() + form->Label7->fontMetrics().horizontalAdvance(caption);
+        const QRect list = Combo1()->geometry();
+        const int captionEnd = Label7()->x() + Label7()->fontMetrics().horizontalAdvance(caption);
         EXPECT_EQ(list.right(), designed.right());
         EXPECT_EQ(list.top(), designed.top());
         EXPECT_GE(list.width(), 120);
@@ -147,33 +146,33 @@ protected:
 };
 
 TEST_F(StartedForm, TypingEuSelectsAndLoadsFirstMatch) {
-    QLineEdit* line = form->Combo1->lineEdit();
+    QLineEdit* line = Combo1()->lineEdit();
     line->clear();
     QTest::keyClicks(line, "eu");
-    EXPECT_EQ(form->Combo1->currentIndex(), 1);
+    EXPECT_EQ(Combo1()->currentIndex(), 1);
     EXPECT_EQ(form->windowTitle(), "Conv Euro-NLG");
     EXPECT_EQ(line->text(), "Euro-NLG");
     EXPECT_EQ(line->cursorPosition(), 2);
     EXPECT_EQ(line->selectedText(), "ro-NLG");
     EXPECT_EQ(beeper.beeps, 0);
-    form->Combo1->hidePopup();
+    Combo1()->hidePopup();
 }
 
 TEST_F(StartedForm, NonMatchingCharacterBeepsAndChangesNothing) {
-    QLineEdit* line = form->Combo1->lineEdit();
+    QLineEdit* line = Combo1()->lineEdit();
     line->setText("ATS");
     line->setCursorPosition(3);
     const std::size_t loads = conversion.loads.size();
     QTest::keyClick(line, 'q');
     EXPECT_EQ(beeper.beeps, 1);
     EXPECT_EQ(line->text(), "ATS");
-    EXPECT_EQ(form->Combo1->currentIndex(), 0);
+    EXPECT_EQ(Combo1()->currentIndex(), 0);
     EXPECT_EQ(conversion.loads.size(), loads);
-    form->Combo1->hidePopup();
+    Combo1()->hidePopup();
 }
 
 TEST_F(StartedForm, CharacterOutsideTheCodePageBeepsAndIsDropped) {
-    QLineEdit* line = form->Combo1->lineEdit();
+    QLineEdit* line = Combo1()->lineEdit();
     line->setText("ATS");
     QKeyEvent han(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\u4e2d"));
     QCoreApplication::sendEvent(line, &han);
@@ -183,12 +182,12 @@ TEST_F(StartedForm, CharacterOutsideTheCodePageBeepsAndIsDropped) {
 
 TEST_F(StartedForm, EscapeAndDeleteClearTextButKeepConversion) {
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Delete}) {
-        QLineEdit* line = form->Combo1->lineEdit();
+        QLineEdit* line = Combo1()->lineEdit();
         line->setText("ATS");
         QTest::keyClick(line, key);
         EXPECT_EQ(line->text(), "") << key;
         EXPECT_EQ(form->windowTitle(), "Conv ATS");
-        EXPECT_EQ(form->Combo1->count(), 4);
+        EXPECT_EQ(Combo1()->count(), 4);
     }
 }
 
@@ -200,82 +199,82 @@ TEST_F(StartedForm, EnterConvertsInBothFieldsWithAndWithoutSwap) {
     } cases[] = {{false, 1, true}, {false, 2, false}, {true, 1, false}, {true, 2, true}};
     for (const auto& c : cases) {
         if (flags.SwitchSides != c.swapped) {
-            form->Switchclick->trigger();
+            Item("Switchclick")->trigger();
         }
         conversion.evaluations.clear();
         conversion.result = " 45,38";
-        QLineEdit* typed = c.field == 1 ? form->Text1 : form->Text2;
-        QLineEdit* other = c.field == 1 ? form->Text2 : form->Text1;
+        QLineEdit* typed = c.field == 1 ? Text1() : Text2();
+        QLineEdit* other = c.field == 1 ? Text2() : Text1();
         typed->setText("100");
         QTest::keyClick(typed, Qt::Key_Return);
         ASSERT_EQ(conversion.evaluations.size(), 1u);
         EXPECT_EQ(conversion.evaluations[0].second, c.forward) << c.swapped << c.field;
         EXPECT_EQ(other->text(), "45,38");
-        EXPECT_EQ((c.field == 1 ? form->Option1 : form->Option2)->isChecked(), true);
+        EXPECT_EQ((c.field == 1 ? Option1() : Option2())->isChecked(), true);
     }
-    EXPECT_EQ(form->Label1->text(), "EUR"); // swapped: the second unit on the first side
-    EXPECT_EQ(form->Label3->text(), "Euro");
+    EXPECT_EQ(Label1()->text(), "EUR"); // swapped: the second unit on the first side
+    EXPECT_EQ(Label3()->text(), "Euro");
 }
 
 TEST_F(StartedForm, PrecisionOffDisablesDecimalsList) {
-    EXPECT_FALSE(form->Check1->isChecked());
-    EXPECT_FALSE(form->Combo2->isEnabled());
-    EXPECT_EQ(form->Combo2->currentIndex(), 2);
-    QTest::mouseClick(form->Check1, Qt::LeftButton, {}, form->Check1->rect().center());
-    EXPECT_TRUE(form->Check1->isChecked());
-    EXPECT_TRUE(form->Combo2->isEnabled());
+    EXPECT_FALSE(Check1()->isChecked());
+    EXPECT_FALSE(Combo2()->isEnabled());
+    EXPECT_EQ(Combo2()->currentIndex(), 2);
+    QTest::mouseClick(Check1(), Qt::LeftButton, {}, Check1()->rect().center());
+    EXPECT_TRUE(Check1()->isChecked());
+    EXPECT_TRUE(Combo2()->isEnabled());
     EXPECT_EQ(conversion.decimalPlaces, 2);
     EXPECT_EQ(registry.Get("precision"), "1");
 }
 
 TEST_F(StartedForm, TextConversionDisablesNumberFormatControls) {
     form->Panel().SelectEntry(3);
-    EXPECT_FALSE(form->Check1->isEnabled());
-    EXPECT_FALSE(form->Digitchek->isEnabled());
-    EXPECT_FALSE(form->Combo2->isEnabled());
+    EXPECT_FALSE(Check1()->isEnabled());
+    EXPECT_FALSE(Digitchek()->isEnabled());
+    EXPECT_FALSE(Combo2()->isEnabled());
     form->Panel().SelectEntry(0);
-    EXPECT_TRUE(form->Check1->isEnabled());
-    EXPECT_TRUE(form->Digitchek->isEnabled());
-    EXPECT_FALSE(form->Combo2->isEnabled());
+    EXPECT_TRUE(Check1()->isEnabled());
+    EXPECT_TRUE(Digitchek()->isEnabled());
+    EXPECT_FALSE(Combo2()->isEnabled());
 }
 
 TEST_F(StartedForm, ImageButtonFramesFollowPressReleaseAndHover) {
-    ImageButton* image = form->Image3;
+    ImageButton* image = Image3();
     const QRect before = image->geometry();
     dialogs.openAnswers = {""};
     QTest::mousePress(image, Qt::LeftButton, {}, QPoint(5, 5));
-    ASSERT_EQ(form->ImageFrames().size(), 1u);
-    EXPECT_TRUE(form->ImageFrames()[0].second); // sunken
+    ASSERT_EQ(Frames().size(), 1u);
+    EXPECT_TRUE(Frames()[0].sunken);
     EXPECT_EQ(image->geometry(), before.adjusted(2, 2, 0, 0));
     QTest::mouseRelease(image, Qt::LeftButton, {}, QPoint(5, 5));
-    ASSERT_EQ(form->ImageFrames().size(), 1u);
-    EXPECT_FALSE(form->ImageFrames()[0].second); // raised
+    ASSERT_EQ(Frames().size(), 1u);
+    EXPECT_FALSE(Frames()[0].sunken);
     EXPECT_EQ(image->geometry(), before);
     EXPECT_EQ(dialogs.opened, std::vector<std::string>{"Open|nod files|*.nod|*.nod"});
 
     QTest::mouseMove(form->centralWidget(), QPoint(300, 150));
-    EXPECT_TRUE(form->ImageFrames().empty());
-    QTest::mouseMove(form->Image1, QPoint(5, 5));
-    EXPECT_EQ(form->ImageFrames().size(), 1u);
-    QTest::mouseMove(form->Image2, QPoint(5, 5)); // no erase since the last clear: one frame only
-    EXPECT_EQ(form->ImageFrames().size(), 1u);
+    EXPECT_TRUE(Frames().empty());
+    QTest::mouseMove(Image1(), QPoint(5, 5));
+    EXPECT_EQ(Frames().size(), 1u);
+    QTest::mouseMove(Image2(), QPoint(5, 5)); // no erase since the last clear: one frame only
+    EXPECT_EQ(Frames().size(), 1u);
 }
 
 TEST_F(StartedForm, OpenConversionAddsChosenFileOrNothingWhenCancelled) {
     dialogs.openAnswers = {""};
-    form->openconv->trigger();
-    EXPECT_EQ(form->Combo1->count(), 4);
+    Item("openconv")->trigger();
+    EXPECT_EQ(Combo1()->count(), 4);
     conversion.files["/data/Miles.nod"].texts.name = "Miles";
     dialogs.openAnswers = {"/data/Miles.nod"};
-    form->openconv->trigger();
-    EXPECT_EQ(form->Combo1->count(), 5);
-    EXPECT_EQ(form->Combo1->currentText(), "Miles");
+    Item("openconv")->trigger();
+    EXPECT_EQ(Combo1()->count(), 5);
+    EXPECT_EQ(Combo1()->currentText(), "Miles");
     EXPECT_EQ(form->windowTitle(), "Miles");
 }
 
 TEST_F(StartedForm, CloseInTrayModeOnlyHides) {
     flags.TrayActive = true;
-    form->Exit->trigger();
+    Item("Exit")->trigger();
     EXPECT_FALSE(form->isVisible());
     form->ReceiveCommandLine("");
     EXPECT_TRUE(form->isVisible());
@@ -292,10 +291,10 @@ TEST_F(GuiFixture, FirstRunStartsOnTopWithTwoDecimals) {
     ASSERT_EQ(form->Start(""), StartupOutcome::Shown);
     QCoreApplication::processEvents();
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(form->Altop->isChecked());
-    EXPECT_TRUE(form->Mtray->isChecked());
-    EXPECT_FALSE(form->Indo->isChecked());
-    EXPECT_EQ(form->Combo2->currentText(), "2");
+    EXPECT_TRUE(Item("Altop")->isChecked());
+    EXPECT_TRUE(Item("Mtray")->isChecked());
+    EXPECT_FALSE(Item("Indo")->isChecked());
+    EXPECT_EQ(Combo2()->currentText(), "2");
     EXPECT_TRUE(form->isVisible());
 }
 

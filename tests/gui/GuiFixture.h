@@ -3,11 +3,23 @@
 
 #include "FakeMainWindowPorts.h"
 #include "FakeRegistry.h"
+#include "guikit/ImageButton.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/PanelSurface.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace ombrix::testing {
 
@@ -61,6 +73,37 @@ protected:
                            windows.Tools(),
                            platform::ProgramFolders{OMBRIX_DATA_DIR, OMBRIX_DATA_DIR},
                            OMBRIX_DATA_DIR "/ombrixgo /tray"});
+
+    // The window's controls and menu items, found by their names as a user's
+    // tools would find them.
+    template <typename T> T* Child(const char* name) const {
+        T* child = form->findChild<T*>(QString::fromLatin1(name));
+        if (child == nullptr) {
+            ADD_FAILURE() << "no control named " << name;
+            std::abort(); // every caller would dereference it
+        }
+        return child;
+    }
+    QAction* Item(const char* name) const { return Child<QAction>(name); }
+    QMenu* Menu(const char* name) const { return Child<QMenu>(name); }
+    QLineEdit* Text1() const { return Child<QLineEdit>("Text1"); }
+    QLineEdit* Text2() const { return Child<QLineEdit>("Text2"); }
+    QComboBox* Combo1() const { return Child<QComboBox>("Combo1"); }
+    QComboBox* Combo2() const { return Child<QComboBox>("Combo2"); }
+    QCheckBox* Check1() const { return Child<QCheckBox>("Check1"); }
+    QCheckBox* Digitchek() const { return Child<QCheckBox>("Digitchek"); }
+    QRadioButton* Option1() const { return Child<QRadioButton>("Option1"); }
+    QRadioButton* Option2() const { return Child<QRadioButton>("Option2"); }
+    QLabel* Label1() const { return Child<QLabel>("Label1"); }
+    QLabel* Label3() const { return Child<QLabel>("Label3"); }
+    QLabel* Label7() const { return Child<QLabel>("Label7"); }
+    ImageButton* Image1() const { return Child<ImageButton>("Image1"); }
+    ImageButton* Image2() const { return Child<ImageButton>("Image2"); }
+    ImageButton* Image3() const { return Child<ImageButton>("Image3"); }
+    // The frames drawn around the image buttons.
+    const std::vector<PanelSurface::Frame>& Frames() const {
+        return Child<PanelSurface>("surface")->Frames();
+    }
 
     // Lists conversions that load, as the catalogue file would give them.
     void Catalogue(std::initializer_list<std::pair<const char*, bool>> entries) {

@@ -37,138 +37,138 @@ protected:
 };
 
 TEST_F(MenuForm, PasteReplacesTheWholeFieldWhateverIsSelected) {
-    form->Option2->setChecked(true);
-    form->Text2->setText("12345");
-    form->Text2->setSelection(1, 2);
+    Option2()->setChecked(true);
+    Text2()->setText("12345");
+    Text2()->setSelection(1, 2);
     clipboard.text = "9,5";
-    form->epaste->trigger();
-    EXPECT_EQ(form->Text2->text(), "9,5");
+    Item("epaste")->trigger();
+    EXPECT_EQ(Text2()->text(), "9,5");
     clipboard.text.clear();
-    form->epaste->trigger();
-    EXPECT_EQ(form->Text2->text(), "");
-    EXPECT_EQ(form->Text1->text(), "");
+    Item("epaste")->trigger();
+    EXPECT_EQ(Text2()->text(), "");
+    EXPECT_EQ(Text1()->text(), "");
 }
 
 TEST_F(MenuForm, CopyCutAndDeleteWorkOnTheSelectionOfTheActiveField) {
-    form->Option1->setChecked(true);
-    form->Text1->setText("abcdef");
+    Option1()->setChecked(true);
+    Text1()->setText("abcdef");
     clipboard.text = "old";
-    form->ecopy->trigger(); // nothing selected: nothing happens
+    Item("ecopy")->trigger(); // nothing selected: nothing happens
     EXPECT_EQ(clipboard.text, "old");
-    form->Text1->setSelection(1, 2);
-    form->ecut->trigger();
+    Text1()->setSelection(1, 2);
+    Item("ecut")->trigger();
     EXPECT_EQ(clipboard.text, "bc");
-    EXPECT_EQ(form->Text1->text(), "adef");
-    EXPECT_EQ(form->Text1->cursorPosition(), 1);
-    form->Text1->setSelection(3, -2); // selected backwards
-    form->Delete->trigger();
-    EXPECT_EQ(form->Text1->text(), "af");
-    EXPECT_EQ(form->Text1->cursorPosition(), 1);
-    form->eselect->trigger();
-    EXPECT_EQ(form->Text1->selectedText(), "af");
+    EXPECT_EQ(Text1()->text(), "adef");
+    EXPECT_EQ(Text1()->cursorPosition(), 1);
+    Text1()->setSelection(3, -2); // selected backwards
+    Item("Delete")->trigger();
+    EXPECT_EQ(Text1()->text(), "af");
+    EXPECT_EQ(Text1()->cursorPosition(), 1);
+    Item("eselect")->trigger();
+    EXPECT_EQ(Text1()->selectedText(), "af");
 }
 
 TEST_F(MenuForm, DeleteAllFollowsTheFieldsText) {
-    EXPECT_FALSE(form->delall->isEnabled());
-    form->Text2->setText("4");
-    EXPECT_TRUE(form->delall->isEnabled());
-    form->Text1->setText("7");
-    form->delall->trigger();
-    EXPECT_EQ(form->Text1->text(), "");
-    EXPECT_EQ(form->Text2->text(), "");
-    EXPECT_FALSE(form->delall->isEnabled());
+    EXPECT_FALSE(Item("delall")->isEnabled());
+    Text2()->setText("4");
+    EXPECT_TRUE(Item("delall")->isEnabled());
+    Text1()->setText("7");
+    Item("delall")->trigger();
+    EXPECT_EQ(Text1()->text(), "");
+    EXPECT_EQ(Text2()->text(), "");
+    EXPECT_FALSE(Item("delall")->isEnabled());
 }
 
 TEST_F(MenuForm, EditItemsFollowTheLastClickInAField) {
-    form->Text1->setText("123");
+    Text1()->setText("123");
     clipboard.text.clear();
-    ClickIn(form->Text1);
-    EXPECT_FALSE(form->epaste->isEnabled());
-    EXPECT_FALSE(form->ecopy->isEnabled());
-    EXPECT_FALSE(form->ecut->isEnabled());
-    EXPECT_FALSE(form->Delete->isEnabled());
+    ClickIn(Text1());
+    EXPECT_FALSE(Item("epaste")->isEnabled());
+    EXPECT_FALSE(Item("ecopy")->isEnabled());
+    EXPECT_FALSE(Item("ecut")->isEnabled());
+    EXPECT_FALSE(Item("Delete")->isEnabled());
 
-    form->Text1->selectAll(); // chosen without the pointer: the items stay as they were
-    EXPECT_FALSE(form->ecopy->isEnabled());
+    Text1()->selectAll(); // chosen without the pointer: the items stay as they were
+    EXPECT_FALSE(Item("ecopy")->isEnabled());
     clipboard.text = "5";
-    ClickIn(form->Text1);
-    EXPECT_TRUE(form->epaste->isEnabled());
-    EXPECT_TRUE(form->ecopy->isEnabled());
-    EXPECT_TRUE(form->ecut->isEnabled());
-    EXPECT_TRUE(form->Delete->isEnabled());
+    ClickIn(Text1());
+    EXPECT_TRUE(Item("epaste")->isEnabled());
+    EXPECT_TRUE(Item("ecopy")->isEnabled());
+    EXPECT_TRUE(Item("ecut")->isEnabled());
+    EXPECT_TRUE(Item("Delete")->isEnabled());
 }
 
 TEST_F(MenuForm, EditKeysInAFieldGoToTheMenu) {
-    form->Option1->setChecked(true);
-    form->Text1->setText("123");
-    form->Text1->setSelection(0, 1);
+    Option1()->setChecked(true);
+    Text1()->setText("123");
+    Text1()->setSelection(0, 1);
     clipboard.text = "x";
-    ClickIn(form->Text2); // nothing selected there: copy, cut and Delete off
+    ClickIn(Text2()); // nothing selected there: copy, cut and Delete off
     QKeyEvent copyKey(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
     copyKey.ignore();
-    QCoreApplication::sendEvent(form->Text1, &copyKey);
+    QCoreApplication::sendEvent(Text1(), &copyKey);
     EXPECT_FALSE(copyKey.isAccepted()); // left to the window's shortcuts
-    QTest::keyClick(form->Text1, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(Text1(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard.text, "x");
-    EXPECT_EQ(form->Text1->text(), "123");
-    QTest::keyClick(form->Text1, Qt::Key_4); // other keys still type
-    EXPECT_EQ(form->Text1->text(), "423");
+    EXPECT_EQ(Text1()->text(), "123");
+    QTest::keyClick(Text1(), Qt::Key_4); // other keys still type
+    EXPECT_EQ(Text1()->text(), "423");
 
-    form->Text1->setSelection(0, 2);
-    ClickIn(form->Text1);
+    Text1()->setSelection(0, 2);
+    ClickIn(Text1());
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    form->Text1->setFocus();
-    QTest::keyClick(form->Text1, Qt::Key_X, Qt::ControlModifier);
+    Text1()->setFocus();
+    QTest::keyClick(Text1(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(clipboard.text, "42");
-    EXPECT_EQ(form->Text1->text(), "3");
+    EXPECT_EQ(Text1()->text(), "3");
 
     // Del stays the field's own key: it deletes the next character when
     // nothing is selected, as in any text field.
-    form->Text1->setText("123");
-    form->Text1->setCursorPosition(1);
-    QTest::keyClick(form->Text1, Qt::Key_Delete);
-    EXPECT_EQ(form->Text1->text(), "13");
+    Text1()->setText("123");
+    Text1()->setCursorPosition(1);
+    QTest::keyClick(Text1(), Qt::Key_Delete);
+    EXPECT_EQ(Text1()->text(), "13");
 }
 
 TEST_F(MenuForm, AlwaysOnTopIsStoredAndApplied) {
     flags.WizardOpen = true;
-    form->Altop->trigger();
-    EXPECT_TRUE(form->Altop->isChecked());
+    Item("Altop")->trigger();
+    EXPECT_TRUE(Item("Altop")->isChecked());
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(registry.Get("Ontop"), "1");
     EXPECT_EQ(windows.wizard.topmost, std::vector<bool>{true});
-    form->Altop->trigger();
-    EXPECT_FALSE(form->Altop->isChecked());
+    Item("Altop")->trigger();
+    EXPECT_FALSE(Item("Altop")->isChecked());
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(registry.Get("Ontop"), "0");
 }
 
 TEST_F(MenuForm, StartupOnThenCloseHidesAndASecondStartShowsAgain) {
-    form->startup->trigger();
-    EXPECT_TRUE(form->startup->isChecked());
+    Item("startup")->trigger();
+    EXPECT_TRUE(Item("startup")->isChecked());
     EXPECT_EQ(registry.Get("Ombrix", RunKey), OMBRIX_DATA_DIR "/ombrixgo /tray");
-    form->Exit->trigger();
+    Item("Exit")->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(tray.shown);
     form->ReceiveCommandLine("");
     EXPECT_TRUE(form->isVisible());
-    form->startup->trigger();
-    EXPECT_FALSE(form->startup->isChecked());
+    Item("startup")->trigger();
+    EXPECT_FALSE(Item("startup")->isChecked());
     EXPECT_EQ(registry.Get("Ombrix", RunKey), "");
 }
 
 TEST_F(MenuForm, TrayItemRunsTheIconsTimerAndOffLetsCloseEndTheProgram) {
-    form->Mtray->trigger();
-    EXPECT_TRUE(form->Mtray->isChecked());
+    Item("Mtray")->trigger();
+    EXPECT_TRUE(Item("Mtray")->isChecked());
     EXPECT_TRUE(tray.shown);
     EXPECT_TRUE(form->TrayWindow().Timer1->isActive());
     EXPECT_EQ(form->TrayWindow().Timer1->interval(), 300);
-    form->Mtray->trigger();
+    Item("Mtray")->trigger();
     EXPECT_FALSE(tray.shown);
     EXPECT_FALSE(form->TrayWindow().Timer1->isActive());
-    form->Exit->trigger();
+    Item("Exit")->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(flags.Hooked); // closed for real, not hidden
 }
@@ -179,15 +179,15 @@ TEST_F(GuiFixture, WithoutANotificationAreaTheTrayItemIsDisabled) {
     Catalogue({{"ATS", false}});
     tray.available = false;
     ASSERT_EQ(form->Start("/tray"), StartupOutcome::Shown);
-    EXPECT_FALSE(form->Mtray->isEnabled());
-    EXPECT_FALSE(form->Mtray->isChecked());
+    EXPECT_FALSE(Item("Mtray")->isEnabled());
+    EXPECT_FALSE(Item("Mtray")->isChecked());
     EXPECT_FALSE(flags.TrayActive);
     EXPECT_EQ(registry.Get("Tray"), "1");
 }
 
 TEST_F(MenuForm, TrayMenuShowsTheHiddenWindowAndSetsItsItems) {
-    form->Mtray->trigger();
-    form->Exit->trigger();
+    Item("Mtray")->trigger();
+    Item("Exit")->trigger();
     ASSERT_FALSE(form->isVisible());
     tray1& window = form->TrayWindow();
     window.PointerEvent(TrayPointer::LeftDoubleClick);
@@ -202,7 +202,7 @@ TEST_F(MenuForm, TrayMenuShowsTheHiddenWindowAndSetsItsItems) {
 }
 
 TEST_F(MenuForm, TrayExitEndsTheRunAlthoughTheMainWindowOnlyHides) {
-    form->Mtray->trigger();
+    Item("Mtray")->trigger();
     ASSERT_TRUE(flags.TrayActive);
     QTimer::singleShot(0, [this] { form->TrayWindow().mnuExit->trigger(); });
     QTimer::singleShot(3000, [] { QApplication::exit(1); }); // the run did not end
@@ -215,10 +215,10 @@ TEST_F(MenuForm, TrayExitEndsTheRunAlthoughTheMainWindowOnlyHides) {
 TEST_F(MenuForm, HelpAndLinkItemsHandTheirTargetsToTheShell) {
     links = {"mailto:bugs@example.org?subject=Bug", "https://www.example.org/",
              "https://help.example.org/start?x=1", "https://www.example.org/donate"};
-    form->Help2->trigger();
-    form->help1->trigger();
-    form->urllaunch->trigger();
-    form->Donate->trigger();
+    Item("Help2")->trigger();
+    Item("help1")->trigger();
+    Item("urllaunch")->trigger();
+    Item("Donate")->trigger();
     EXPECT_EQ(shell.opened, (std::vector<std::string>{"https://help.example.org/start?x=1",
                                                       "mailto:bugs@example.org?subject=Bug 1.8.0",
                                                       "https://www.example.org/",
@@ -227,9 +227,9 @@ TEST_F(MenuForm, HelpAndLinkItemsHandTheirTargetsToTheShell) {
 }
 
 TEST_F(MenuForm, ToolItemsOpenTheirWindows) {
-    form->Wizard->trigger();
-    form->cal->trigger();
-    form->Opties->trigger();
+    Item("Wizard")->trigger();
+    Item("cal")->trigger();
+    Item("Opties")->trigger();
     EXPECT_EQ(windows.wizard.shown, 1);
     EXPECT_EQ(windows.calculator.shown, 1);
     EXPECT_EQ(windows.dialogs.options, 1);
@@ -238,7 +238,7 @@ TEST_F(MenuForm, ToolItemsOpenTheirWindows) {
 TEST_F(MenuForm, AboutBoxDisablesTheMainWindowUntilItCloses) {
     flags.AlwaysOnTop = true;
     flags.CalculatorOpen = true;
-    form->About->trigger();
+    Item("About")->trigger();
     frmAbout* about = form->AboutBox();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
