@@ -53,6 +53,10 @@ Typed TypedCharacter(const QKeyEvent* key) {
 ListTypeAhead::ListTypeAhead(QComboBox& list, Beeper& beeper, Style style,
                              std::function<void(int)> selected)
     : QObject(&list), list_(list), beeper_(beeper), style_(style), selected_(std::move(selected)) {
+    // On a real display the keys and the focus reach the list itself, which
+    // hands them to its text directly, past any filter on the text; tests
+    // and input methods may send them to the text. Both are watched.
+    list_.installEventFilter(this);
     list_.lineEdit()->installEventFilter(this);
     if (style_.dropsDown) {
         list_.view()->installEventFilter(this);
@@ -63,12 +67,12 @@ bool ListTypeAhead::eventFilter(QObject* watched, QEvent* event) {
     QLineEdit* line = list_.lineEdit();
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (watched == line && style_.selectsOnFocus) {
+        if (watched != list_.view() && style_.selectsOnFocus) {
             line->selectAll();
         }
         return false;
     case QEvent::FocusOut:
-        if (watched == line) {
+        if (watched != list_.view()) {
             line->deselect();
         }
         return false;
