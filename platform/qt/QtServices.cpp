@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QUrl>
+#include <QWindow>
 
 namespace ombrix::platform {
 
@@ -173,10 +174,14 @@ bool QtProgramStarter::Start(const std::string& path) {
 
 void SetTopmost(QWidget& window, bool on) {
     if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) != on) {
-        const bool visible = window.isVisible();
-        window.setWindowFlag(Qt::WindowStaysOnTopHint, on);
-        if (visible) {
-            window.show(); // changing the flag hides the window
+        // Changing a widget's flags re-creates its native window (it flickers,
+        // loses its place in the window list); the native window's own flags
+        // change the stacking state in place.
+        Qt::WindowFlags flags = window.windowFlags();
+        flags.setFlag(Qt::WindowStaysOnTopHint, on);
+        window.overrideWindowFlags(flags);
+        if (QWindow* native = window.windowHandle()) {
+            native->setFlags(flags);
         }
     }
     if (window.isVisible()) {

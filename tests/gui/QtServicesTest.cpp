@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 
@@ -126,6 +127,19 @@ TEST(QtFileDialogs, SaveOverExistingFileAsksNothingAndCancelGivesEmpty) {
 
     WhenModalOpens([](QWidget* modal) { qobject_cast<QFileDialog*>(modal)->reject(); });
     EXPECT_EQ(dialogs.ShowOpenDialog("Open", "nod files|*.nod", "*.nod"), "");
+}
+
+TEST(Topmost, ChangesTheStackingOfTheSameNativeWindow) {
+    QWidget window;
+    window.show();
+    const WId native = window.winId();
+    for (const bool on : {true, false, true}) {
+        platform::SetTopmost(window, on);
+        EXPECT_EQ(window.winId(), native) << on; // not re-created: no flicker, same window
+        EXPECT_TRUE(window.isVisible()) << on;
+        EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
+        EXPECT_EQ(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), on);
+    }
 }
 
 TEST(QtClipboard, CarriesWindows1252Text) {
