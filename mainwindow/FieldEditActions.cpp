@@ -42,12 +42,24 @@ FieldEditActions::FieldEditActions(QMenu& menu, ValueFields fields, Clipboard& c
     connect(paste_, &QAction::triggered, this, &FieldEditActions::Paste);
     connect(selectAll_, &QAction::triggered, this, &FieldEditActions::SelectAll);
     connect(deleteAll_, &QAction::triggered, this, &FieldEditActions::DeleteAll);
+    for (QRadioButton* option : {fields_.option1, fields_.option2}) {
+        connect(option, &QRadioButton::toggled, this, &FieldEditActions::FollowSelection);
+    }
     for (QLineEdit* field : {fields_.text1, fields_.text2}) {
+        connect(field, &QLineEdit::selectionChanged, this, &FieldEditActions::FollowSelection);
         connect(field, &QLineEdit::textChanged, this, [this] {
             deleteAll_->setEnabled(DeleteAllEnabled(ToWin1252(fields_.text1->text()),
                                                     ToWin1252(fields_.text2->text())));
         });
     }
+}
+
+void FieldEditActions::FollowSelection() {
+    const QLineEdit* field = ActiveField();
+    const bool enabled =
+        CopyAndCutEnabled(field == nullptr ? 0 : static_cast<int>(field->selectedText().size()));
+    copy_->setEnabled(enabled);
+    cut_->setEnabled(enabled);
 }
 
 QLineEdit* FieldEditActions::ActiveField() const {

@@ -36,6 +36,7 @@ public:
 
 private:
     QLineEdit* ActiveField() const;
+    void FollowSelection();
     void Copy();
     void Cut();
     void Delete();

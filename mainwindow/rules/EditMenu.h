@@ -1,7 +1,8 @@
 #pragma once
 // When the Edit menu's items may be used. Delete All follows the fields'
-// text at every change; the others follow the last click in a field, so a
-// selection made with the keyboard alone does not enable them.
+// text at every change; Copy and Cut follow the active field's selection
+// however it was made, so Ctrl+C and Ctrl+X work after a keyboard selection as
+// in any text field; Paste and Delete follow the last click in a field.
 
 #include <string>
 
@@ -9,6 +10,10 @@ namespace ombrix {
 
 inline bool DeleteAllEnabled(const std::string& text1, const std::string& text2) {
     return !text1.empty() || !text2.empty();
+}
+
+inline bool CopyAndCutEnabled(int selectionLength) {
+    return selectionLength > 0;
 }
 
 struct EditItemStates {
@@ -20,7 +25,7 @@ struct EditItemStates {
 };
 
 inline EditItemStates StatesAfterFieldClick(bool clipboardHoldsText, int selectionLength) {
-    const bool selected = selectionLength > 0;
+    const bool selected = CopyAndCutEnabled(selectionLength);
     return {clipboardHoldsText, selected, selected, selected};
 }
 

@@ -79,7 +79,8 @@ TEST_F(MenuForm, DeleteAllFollowsTheFieldsText) {
     EXPECT_FALSE(Item("delall")->isEnabled());
 }
 
-TEST_F(MenuForm, EditItemsFollowTheLastClickInAField) {
+TEST_F(MenuForm, EditItemsFollowClicksAndSelections) {
+    Option1()->setChecked(true);
     Text1()->setText("123");
     clipboard.text.clear();
     ClickIn(Text1());
@@ -88,8 +89,20 @@ TEST_F(MenuForm, EditItemsFollowTheLastClickInAField) {
     EXPECT_FALSE(Item("ecut")->isEnabled());
     EXPECT_FALSE(Item("Delete")->isEnabled());
 
-    Text1()->selectAll(); // chosen without the pointer: the items stay as they were
+    // Chosen without the pointer: Copy and Cut follow the selection at once,
+    // Paste and Delete wait for the next click.
+    Text1()->selectAll();
+    EXPECT_TRUE(Item("ecopy")->isEnabled());
+    EXPECT_TRUE(Item("ecut")->isEnabled());
+    EXPECT_FALSE(Item("Delete")->isEnabled());
+    Option2()->setChecked(true); // the other field is active, nothing selected there
     EXPECT_FALSE(Item("ecopy")->isEnabled());
+    Option1()->setChecked(true);
+    EXPECT_TRUE(Item("ecopy")->isEnabled());
+    Text1()->deselect();
+    EXPECT_FALSE(Item("ecut")->isEnabled());
+
+    Text1()->selectAll();
     clipboard.text = "5";
     ClickIn(Text1());
     EXPECT_TRUE(Item("epaste")->isEnabled());
@@ -101,18 +114,27 @@ TEST_F(MenuForm, EditItemsFollowTheLastClickInAField) {
 TEST_F(MenuForm, EditKeysInAFieldGoToTheMenu) {
     Option1()->setChecked(true);
     Text1()->setText("123");
-    Text1()->setSelection(0, 1);
+    clipboard.text.clear();
+    ClickIn(Text2()); // the clipboard was empty: Paste off
     clipboard.text = "x";
-    ClickIn(Text2()); // nothing selected there: copy, cut and Delete off
-    QKeyEvent copyKey(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
-    copyKey.ignore();
-    QCoreApplication::sendEvent(Text1(), &copyKey);
-    EXPECT_FALSE(copyKey.isAccepted()); // left to the window's shortcuts
-    QTest::keyClick(Text1(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard.text, "x");
-    EXPECT_EQ(Text1()->text(), "123");
+    QKeyEvent pasteKey(QEvent::ShortcutOverride, Qt::Key_V, Qt::ControlModifier);
+    pasteKey.ignore();
+    QCoreApplication::sendEvent(Text1(), &pasteKey);
+    EXPECT_FALSE(pasteKey.isAccepted()); // left to the window's shortcuts
+    QTest::keyClick(Text1(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text1()->text(), "123"); // a disabled item's key does nothing
+    Text1()->setCursorPosition(0);
     QTest::keyClick(Text1(), Qt::Key_4); // other keys still type
-    EXPECT_EQ(Text1()->text(), "423");
+    EXPECT_EQ(Text1()->text(), "4123");
+
+    // A selection made with the keyboard alone is copied by Ctrl+C.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Text1()->setFocus();
+    Text1()->setSelection(0, 1);
+    QTest::keyClick(Text1(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard.text, "4");
+    EXPECT_EQ(Text1()->text(), "4123");
 
     Text1()->setSelection(0, 2);
     ClickIn(Text1());
@@ -120,8 +142,8 @@ TEST_F(MenuForm, EditKeysInAFieldGoToTheMenu) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     Text1()->setFocus();
     QTest::keyClick(Text1(), Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(clipboard.text, "42");
-    EXPECT_EQ(Text1()->text(), "3");
+    EXPECT_EQ(clipboard.text, "41");
+    EXPECT_EQ(Text1()->text(), "23");
 
     // Del stays the field's own key: it deletes the next character when
     // nothing is selected, as in any text field.
