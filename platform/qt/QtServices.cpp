@@ -91,9 +91,11 @@ QStringList NameFilters(const std::string& filter) {
 }
 
 MessageAnswer QtMessageSink::Show(const Message& message) {
+    QWidget* owner = owner_.Current();
     QMessageBox box(ToQt(message.icon),
                     message.title.empty() ? appTitle_ : FromWin1252(message.title),
-                    FromWin1252(message.text), ToQt(message.buttons), QApplication::activeWindow());
+                    FromWin1252(message.text), ToQt(message.buttons), owner);
+    WindowInUse::KeepAbove(box, owner);
     return FromQt(box.exec(), message.buttons);
 }
 
@@ -117,7 +119,9 @@ std::string RunFileDialog(QFileDialog& dialog, const std::string& filter,
 
 std::string QtFileDialogs::ShowOpenDialog(const std::string& title, const std::string& filter,
                                           const std::string& defaultExtension) {
-    QFileDialog dialog(nullptr, FromWin1252(title));
+    QWidget* owner = owner_.Current();
+    QFileDialog dialog(owner, FromWin1252(title));
+    WindowInUse::KeepAbove(dialog, owner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::ReadOnly, false);
     return RunFileDialog(dialog, filter, defaultExtension);
@@ -126,7 +130,9 @@ std::string QtFileDialogs::ShowOpenDialog(const std::string& title, const std::s
 std::string QtFileDialogs::ShowSaveDialog(const std::string& filter,
                                           const std::string& defaultExtension,
                                           const std::string& title) {
-    QFileDialog dialog(nullptr, FromWin1252(title));
+    QWidget* owner = owner_.Current();
+    QFileDialog dialog(owner, FromWin1252(title));
+    WindowInUse::KeepAbove(dialog, owner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     return RunFileDialog(dialog, filter, defaultExtension);

@@ -2,6 +2,7 @@
 // Qt implementations of the GUI services.
 
 #include "base/MessageSink.h"
+#include "platform/qt/WindowInUse.h"
 #include "services/Beeper.h"
 #include "services/Clipboard.h"
 #include "services/FileDialogs.h"
@@ -27,6 +28,7 @@ public:
 
 private:
     QString appTitle_;
+    WindowInUse owner_;
 };
 
 // Qt's own file dialogs: no read-only option, no existence check on open,
@@ -37,6 +39,9 @@ public:
                                const std::string& defaultExtension) override;
     std::string ShowSaveDialog(const std::string& filter, const std::string& defaultExtension,
                                const std::string& title) override;
+
+private:
+    WindowInUse owner_;
 };
 
 class QtClipboard : public Clipboard {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 
@@ -82,6 +83,36 @@ TEST(QtMessageSink, ShowsTextsAndAnswersWithTheButtonPressed) {
         EXPECT_EQ(title, c.title);
         EXPECT_EQ(icon, c.icon);
         EXPECT_EQ(text, platform::FromWin1252(c.message.text));
+    }
+}
+
+// Just after a dialog closes no window is active; the box must still belong
+// to the window the user works in, and stay above it when that one does.
+TEST(QtMessageSink, BoxBelongsToTheWindowInUseAndStaysAboveIt) {
+    platform::QtMessageSink sink(QStringLiteral("Quavomat"));
+    for (const bool onTop : {true, false}) {
+        QWidget main;
+        main.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+        main.show();
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        {
+            QWidget dialog;
+            dialog.show();
+            dialog.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        }
+        QCoreApplication::processEvents();
+        QWidget* owner = nullptr;
+        bool above = false;
+        WhenModalOpens([&](QWidget* modal) {
+            owner = modal->parentWidget();
+            above = modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+        });
+        sink.Show({MessageIcon::Critical, MessageButtons::Ok, "", "not loaded"});
+        EXPECT_EQ(owner, &main) << onTop;
+        EXPECT_EQ(above, onTop);
     }
 }
 

@@ -14,18 +14,11 @@ private_home "$1"
 
 cat >"$home/run.sh" <<'RUN'
 set -u
-openbox 2>/dev/null &
-wm=$!
-sleep 1
+. "$HOME/state.sh"
+start_window_manager
 "$PROGRAM" &
 program=$!
-window=""
-for _ in $(seq 50); do
-    window=$(xdotool search --onlyvisible --name "Quavomat|Conv|Euro" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-sleep 0.5
+window=$(wait_for_main_window)
 title() { xdotool getwindowname "$window"; }
 # The list's text sits right of the "Conversion:" caption.
 click_list() {

@@ -13,18 +13,11 @@ private_home "$1"
 
 cat >"$home/run.sh" <<'RUN'
 set -u
-openbox 2>/dev/null &
-wm=$!
-sleep 1
+. "$HOME/state.sh"
+start_window_manager
 "$PROGRAM" &
 program=$!
-window=""
-for _ in $(seq 50); do
-    window=$(xdotool search --onlyvisible --name " - " 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-sleep 0.5
+window=$(wait_for_main_window)
 above() {
     xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo above || echo normal
 }

@@ -5,6 +5,7 @@
 #                          $HOME/state.sh, whose window_state prints the map
 #                          state of the converter's main window and whose
 #                          start_tray starts a notification area ($tray)
+#                          start_window_manager and wait_for_main_window
 #   run_on_virtual_desktop runs $HOME/run.sh on a virtual X display
 
 require_tools() {
@@ -34,6 +35,26 @@ window_state() {
         if [ "$w" -gt "$width" ]; then width=$w; best=$id; fi
     done
     [ -n "$best" ] && xwininfo -id "$best" | awk '/Map State:/ {print $3}' || echo none
+}
+
+# A window manager, as on a desktop ($wm).
+start_window_manager() {
+    openbox 2>/dev/null &
+    wm=$!
+    sleep 1
+}
+
+# Waits for the converter's main window, whose title names the conversion
+# ("Dutch guilder - Euro"), and prints its id.
+wait_for_main_window() {
+    local id=""
+    for _ in $(seq 50); do
+        id=$(xdotool search --onlyvisible --name " - " 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    sleep 0.5
+    echo "$id"
 }
 
 # A notification area 24 pixels high at the top right; icons take its last slot.
