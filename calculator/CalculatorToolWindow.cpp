@@ -37,11 +37,16 @@ void CalculatorToolWindow::PlaceBeside(QWidget& window) const {
     }
     constexpr int Gap = 8;
     const QRect host = beside_->frameGeometry();
+    const int width = window.frameGeometry().width();
     QPoint place(host.right() + 1 + Gap, host.top());
     if (const QScreen* screen = beside_->screen()) {
-        // Kept on the screen: on a narrow one the calculator covers part of the main window.
+        // Right of the main window, else left of it; on a screen too narrow
+        // for either it covers the main window's right edge, never the screen's.
         const QRect area = screen->availableGeometry();
-        place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - window.width())));
+        if (place.x() + width > area.right() + 1 && host.left() - Gap - width >= area.left()) {
+            place.setX(host.left() - Gap - width);
+        }
+        place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - width)));
         place.setY(std::max(area.top(), std::min(place.y(), area.bottom() + 1 - window.height())));
     }
     window.move(place);

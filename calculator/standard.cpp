@@ -26,6 +26,7 @@ constexpr int Gap = 4;
 constexpr int Margin = 6;
 constexpr int Columns = 6;
 constexpr int MemoryRowGap = 8; // sets the memory row apart from the keys below
+constexpr int MemoryCaptionWidth = 38;
 constexpr int FrameWidth = 2 * Margin + Columns * KeyWidth + (Columns - 1) * Gap;
 constexpr int FrameHeight = 2 * Margin + 5 * KeyHeight + 4 * Gap + MemoryRowGap;
 
@@ -110,13 +111,14 @@ void standard::BuildKeys() {
     }
     Memory = new QLabel(QStringLiteral("Mem:"), Frame1);
     Memory->setObjectName(QStringLiteral("Memory"));
-    Memory->setGeometry(KeyX(4), KeyY(0), 30, KeyHeight);
+    Memory->setGeometry(KeyX(4), KeyY(0), MemoryCaptionWidth, KeyHeight);
     Memorystatus = new QLineEdit(QStringLiteral("0"), Frame1);
     Memorystatus->setObjectName(QStringLiteral("Memorystatus"));
     Memorystatus->setReadOnly(true);
     Memorystatus->setFocusPolicy(Qt::NoFocus);
     Memorystatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Memorystatus->setGeometry(KeyX(4) + 32, KeyY(0), 2 * KeyWidth + Gap - 32, KeyHeight);
+    Memorystatus->setGeometry(KeyX(4) + MemoryCaptionWidth, KeyY(0),
+                              2 * KeyWidth + Gap - MemoryCaptionWidth, KeyHeight);
 
     // Digits 7 8 9 / 4 5 6 / 1 2 3 with 0 and the decimal key below.
     for (int digit = 1; digit <= 9; ++digit) {
