@@ -60,15 +60,17 @@ ListTypeAhead::ListTypeAhead(QComboBox& list, Beeper& beeper, Style style,
 }
 
 bool ListTypeAhead::eventFilter(QObject* watched, QEvent* event) {
-    QLineEdit* line = list_.lineEdit();
+    // The watched line edit itself, not the list's: a list being destroyed
+    // is no longer a combo box, yet its line edit still sends focus events.
+    auto* line = qobject_cast<QLineEdit*>(watched);
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (watched == line && style_.selectsOnFocus) {
+        if (line != nullptr && style_.selectsOnFocus) {
             line->selectAll();
         }
         return false;
     case QEvent::FocusOut:
-        if (watched == line) {
+        if (line != nullptr) {
             line->deselect();
         }
         return false;
