@@ -48,6 +48,20 @@ Typed TypedCharacter(const QKeyEvent* key) {
     return {true, lossless ? std::optional<char>(byte.front()) : std::nullopt};
 }
 
+// The text a focus event concerns: the watched line edit, or the list's own
+// when the list itself is watched. A list being destroyed is no longer a
+// combo box, yet it and its line edit still send focus events, so the list
+// is never asked through the reference kept.
+QLineEdit* TextOf(QObject* watched) {
+    if (auto* line = qobject_cast<QLineEdit*>(watched)) {
+        return line;
+    }
+    if (auto* list = qobject_cast<QComboBox*>(watched)) {
+        return list->lineEdit();
+    }
+    return nullptr;
+}
+
 } // namespace
 
 ListTypeAhead::ListTypeAhead(QComboBox& list, Beeper& beeper, Style style,
@@ -64,15 +78,15 @@ ListTypeAhead::ListTypeAhead(QComboBox& list, Beeper& beeper, Style style,
 }
 
 bool ListTypeAhead::eventFilter(QObject* watched, QEvent* event) {
-    QLineEdit* line = list_.lineEdit();
+    QLineEdit* line = TextOf(watched);
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (watched != list_.view() && style_.selectsOnFocus) {
+        if (line != nullptr && style_.selectsOnFocus) {
             line->selectAll();
         }
         return false;
     case QEvent::FocusOut:
-        if (watched != list_.view()) {
+        if (line != nullptr) {
             line->deselect();
         }
         return false;

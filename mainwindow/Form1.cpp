@@ -352,6 +352,10 @@ void Form1::SetActiveOption(int field) {
     (field == 1 ? Option1 : Option2)->setChecked(true);
 }
 
+int Form1::ActiveOption() const {
+    return Option2->isChecked() ? 2 : 1;
+}
+
 void Form1::SetFormatControlsEnabled(bool check1, bool digitchek, bool combo2) {
     Check1->setEnabled(check1);
     Digitchek->setEnabled(digitchek);

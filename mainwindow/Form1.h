@@ -71,6 +71,7 @@ public:
     std::string FieldText(int field) const override;
     void SetFieldText(int field, const std::string& text) override;
     void SetActiveOption(int field) override;
+    int ActiveOption() const override;
     void SetFormatControlsEnabled(bool check1, bool digitchek, bool combo2) override;
     void SetDecimalsEnabled(bool enabled) override;
     bool PrecisionChecked() const override;

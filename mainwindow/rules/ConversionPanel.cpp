@@ -103,7 +103,7 @@ void ConversionPanel::FieldKey(int field) {
     }
 }
 
-void ConversionPanel::ConvertField(int field) {
+bool ConversionPanel::ConvertField(int field, WhenNothingConverted nothing) {
     s_.conversion.ClearGroupingSeen();
     const bool onTop = s_.view.MenuChecked(MenuItem::AlwaysOnTop);
     if (onTop) {
@@ -112,9 +112,11 @@ void ConversionPanel::ConvertField(int field) {
     }
     const bool forward = (field == 1) != s_.flags.SwitchSides;
     const std::string result = s_.conversion.EvaluateConversion(s_.view.FieldText(field), forward);
-    const int other = field == 1 ? 2 : 1;
-    s_.view.SetFieldText(other,
-                         !result.empty() && result.front() == ' ' ? result.substr(1) : result);
+    if (!result.empty() || nothing == WhenNothingConverted::EmptyOtherField) {
+        const int other = field == 1 ? 2 : 1;
+        s_.view.SetFieldText(other,
+                             !result.empty() && result.front() == ' ' ? result.substr(1) : result);
+    }
     if (s_.conversion.HasResultFormat() && !result.empty()) {
         if (auto shown = s_.conversion.FormatForDisplay(s_.view.FieldText(field))) {
             s_.view.SetFieldText(field, *shown);
@@ -123,6 +125,7 @@ void ConversionPanel::ConvertField(int field) {
     if (onTop) {
         s_.view.SetTopmost(true);
     }
+    return !result.empty();
 }
 
 void ConversionPanel::Switchclick() {

@@ -48,7 +48,11 @@ public:
 
     // A key pressed in a value field (1 or 2); Enter converts.
     void FieldKey(int field);
-    void ConvertField(int field);
+    // Converts the field's text into the other field; false when nothing was
+    // converted. Enter empties the other field then; the calculator keeps both.
+    enum class WhenNothingConverted { EmptyOtherField, KeepFields };
+    bool ConvertField(int field,
+                      WhenNothingConverted nothing = WhenNothingConverted::EmptyOtherField);
 
     void Switchclick();
     void Check1_Click(bool checked);

@@ -33,6 +33,8 @@ public:
     virtual std::string FieldText(int field) const = 0;
     virtual void SetFieldText(int field, const std::string& text) = 0;
     virtual void SetActiveOption(int field) = 0;
+    // The field whose option button is selected: 2 for Option2, else 1.
+    virtual int ActiveOption() const = 0;
 
     // Number-format controls: Check1 (precision), Digitchek, Combo2 (decimals).
     virtual void SetFormatControlsEnabled(bool check1, bool digitchek, bool combo2) = 0;

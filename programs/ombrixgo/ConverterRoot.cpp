@@ -1,8 +1,10 @@
 #include "programs/ombrixgo/ConverterRoot.h"
 
+#include "calculator/CalculatorToolWindow.h"
 #include "engine/Engine.h"
 #include "guikit/rules/ToolWindow.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/rules/CalculatorHostAdapter.h"
 #include "mainwindow/rules/CommandLine.h"
 #include "mainwindow/rules/EngineConversion.h"
 #include "mainwindow/rules/MainDialogs.h"
@@ -57,10 +59,12 @@ int RunConverter() {
     platform::QtProgramStarter starter;
     platform::QtTrayIcon tray(icon);
     platform::LocalInstanceChannel channel;
-    // The wizard, the calculator and the dialogs are not built yet.
+    // The wizard and the dialogs are not built yet.
     AbsentToolWindow wizard;
-    AbsentToolWindow calculator;
     AbsentDialogs dialogs;
+    // The main window is the calculator's host, so the calculator gets its
+    // factory once the main window exists; it is made at its first showing.
+    CalculatorToolWindow calculator;
 
     QApplication::setWindowIcon(icon);
     Form1 mainWindow({settings.Store(),
@@ -84,6 +88,13 @@ int RunConverter() {
                       folders,
                       StartAtLoginCommand(programFolder, executable)});
     mainWindow.setWindowIcon(icon);
+    CalculatorHostAdapter calculatorHost(mainWindow, mainWindow.Panel(), flags);
+    calculator.SetFactory(
+        [&] {
+            return new standard(
+                {calculatorHost, engine.Numbers, sink, texts, beeper, clipboard, settings});
+        },
+        mainWindow);
     QObject::connect(&tray.Icon(), &QSystemTrayIcon::activated, &mainWindow,
                      [&mainWindow](QSystemTrayIcon::ActivationReason reason) {
                          // A right click asks for the menu, whichever button the desktop uses.

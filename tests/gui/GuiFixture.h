@@ -34,6 +34,19 @@ public:
     bool ApplyTexts(std::int16_t) override { return true; }
 };
 
+// The calculator the main window opens: the fake one, until a test puts a
+// real one in its place.
+class CalculatorSlot : public ToolWindow {
+public:
+    explicit CalculatorSlot(ToolWindow& fake) : target(&fake) {}
+    void Show() override { target->Show(); }
+    void Hide() override { target->Hide(); }
+    void SetTopmost(bool on) override { target->SetTopmost(on); }
+    void SetEnabled(bool enabled) override { target->SetEnabled(enabled); }
+    void ReloadTexts() override { target->ReloadTexts(); }
+    ToolWindow* target;
+};
+
 class GuiFixture : public ::testing::Test {
 protected:
     FakeRegistry registry;
@@ -52,6 +65,7 @@ protected:
     FakeTray tray;
     FakeWindows windows;
     FakeChannel channel;
+    CalculatorSlot calculatorSlot{windows.calculator};
     std::unique_ptr<Form1> form = std::make_unique<Form1>(
         MainWindowServices{registry,
                            conversion,
@@ -70,7 +84,7 @@ protected:
                            tray,
                            channel,
                            windows.dialogs,
-                           windows.Tools(),
+                           ToolWindows{windows.wizard, calculatorSlot},
                            platform::ProgramFolders{OMBRIX_DATA_DIR, OMBRIX_DATA_DIR},
                            OMBRIX_DATA_DIR "/ombrixgo /tray"});
 

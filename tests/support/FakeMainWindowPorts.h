@@ -189,6 +189,7 @@ public:
         (field == 1 ? text1 : text2) = text;
     }
     void SetActiveOption(int field) override { activeOption = field; }
+    int ActiveOption() const override { return activeOption; }
     void SetFormatControlsEnabled(bool c1, bool d, bool c2) override {
         check1Enabled = c1;
         digitEnabled = d;
