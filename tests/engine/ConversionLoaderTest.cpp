@@ -257,6 +257,13 @@ TEST_F(ConversionLoaderTest, MalformedValuesFailWithThePathMessage) {
         EXPECT_FALSE(Run("NAME before\r\n" + line + "\r\nNAME after\r\n"));
         ExpectLoadFailureMessage();
         EXPECT_EQ(def.Name, "before"); // what came before the failure stays
+
+        // A validation fails where the load does, with the same message,
+        // and leaves the loaded conversion alone.
+        sink.messages.clear();
+        EXPECT_FALSE(Run("NAME other\r\n" + line + "\r\n", ValidateMode));
+        ExpectLoadFailureMessage();
+        EXPECT_EQ(def.Name, "before");
     }
 }
 
@@ -279,6 +286,10 @@ TEST_F(ConversionLoaderTest, ListLimits) {
     ExpectLoadFailureMessage();
     ASSERT_EQ(def.MathSteps().size(), 21u);
     EXPECT_EQ(def.MathSteps()[20], "    + 20");
+    sink.messages.clear();
+    EXPECT_TRUE(Run(MathLines(21), ValidateMode));
+    EXPECT_FALSE(Run(MathLines(22), ValidateMode));
+    ExpectLoadFailureMessage();
 
     for (const char* keyword : {"CHG ", "TRANS "}) {
         SCOPED_TRACE(keyword);
@@ -300,6 +311,9 @@ TEST_F(ConversionLoaderTest, ListLimits) {
         EXPECT_FALSE(Run(table + keyword + (trans ? "[a],[b]" : "a,b") + "\r\n"));
         ExpectLoadFailureMessage();
         EXPECT_EQ(list.size(), 25566u);
+        sink.messages.clear();
+        EXPECT_FALSE(Run(table + keyword + (trans ? "[a],[b]" : "a,b") + "\r\n", ValidateMode));
+        ExpectLoadFailureMessage();
     }
 }
 
@@ -361,7 +375,11 @@ TEST_F(ConversionLoaderTest, ValidationReportsTheFirstUnknownLine) {
         {"NAME x\r\n MATH     * 2\r\nbad two\r\n", false, " MATH     * 2"},
         {"NAME x\nMATH\r\n", true, ""},
         {"\nMATH\n MATH\n", false, " MATH"},
-        {"CHG 020\r\nSYMBA1 abc\r\n", true, ""}, // values are not read when validating
+        // A code line that a load ignores is not read.
+        {"SYMB1 EUR\r\nSYMBA1 abc\r\n", true, ""},
+        // The first failure counts, whichever kind it is.
+        {"CHG 020\r\nbad\r\n", false, ""},
+        {"bad\r\nCHG 020\r\n", false, "bad"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.content);
@@ -369,6 +387,8 @@ TEST_F(ConversionLoaderTest, ValidationReportsTheFirstUnknownLine) {
         EXPECT_EQ(Run(c.content, ValidateMode), c.ok);
         if (c.ok) {
             EXPECT_TRUE(sink.messages.empty());
+        } else if (c.line.empty()) {
+            ExpectLoadFailureMessage();
         } else {
             ExpectOneMessage(c.line + " is not understood.");
         }
