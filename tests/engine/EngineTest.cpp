@@ -208,10 +208,15 @@ TEST_F(EngineTest, PlainNumberShortcutLeavesEverythingElseToTheGeneralRules) {
     EXPECT_FALSE(engine.EvaluatePlainFormula("12.5", Forward));
 }
 
-TEST_F(EngineTest, GroupedFormatResultThatCannotBeReadBackIsStillShown) {
+TEST_F(EngineTest, GroupedFormatResultReadsBackForTheDisplay) {
     Steps({step('/', "1.95583")});
     engine.Definition.ResultFormat = "#,##0.00";
     EXPECT_EQ(Convert("1000000", Forward), "511,291.88");
+    EXPECT_EQ(Convert("-1000000", Forward), "511,291.88-");
+    engine.Definition.ResultFormat = "#,##0";
+    EXPECT_EQ(Convert("1000000", Forward), "511,292.00");
+    separator = ",";
+    EXPECT_EQ(Convert("1000000", Forward), "511.292,000");
     EXPECT_TRUE(sink.messages.empty());
 }
 
