@@ -114,7 +114,7 @@ std::optional<std::string> Engine::EvaluatePlainFormula(const std::string& input
                                                         Direction direction) {
     const std::string d = Numbers.GetLocaleSeparators();
     if ((d != "." && d != ",") || Numbers.FixedDecimals || Numbers.DigitGrouping ||
-        Numbers.GroupingSeen || !IsFixedDecimalsPattern(Definition.ResultFormat) ||
+        Numbers.GroupingSeen || !IsPlainDecimalsPattern(Definition.ResultFormat) ||
         !IsPlainNumber(input, d.front()))
         return std::nullopt;
     // What normalising the input would have concluded about the notation.
