@@ -193,12 +193,10 @@ public:
         return Outcome::Done;
     }
 
-    // One line of a validation: only whether it is recognised. Nothing is
-    // stored, so a SYMBA line always counts.
-    static Outcome Validate(std::string_view line) {
-        if (line.empty() || line.starts_with('\'') || Classify(line).entry)
-            return Outcome::Done;
-        return Outcome::Unrecognised;
+    // Whether a validation recognises the line. The symbols are cleared
+    // before a validation, so a SYMBA line always counts.
+    static bool Recognised(std::string_view line) {
+        return line.empty() || line.starts_with('\'') || Classify(line).entry;
     }
 
     void Report(std::string text) const {
@@ -231,6 +229,12 @@ bool LoadConversion(ConversionDefinition& def, std::string& path, std::int16_t m
     }
 
     Loader loader(def, ctx);
+    // A validation loads the file into a definition of its own, so that it
+    // fails wherever a load would, while the current conversion and the
+    // settings stay untouched.
+    ConversionDefinition scratch;
+    const LoaderContext scratchContext{ctx.sink, ctx.texts, nullptr, ctx.folders};
+    Loader checker(scratch, scratchContext);
     const std::string resolved = ResolveConversionPath(path, ctx.folders);
     DefinitionLines lines;
     bool ok = lines.Open(resolved);
@@ -243,19 +247,18 @@ bool LoadConversion(ConversionDefinition& def, std::string& path, std::int16_t m
             ok = false;
             break;
         }
-        if (validating) {
-            if (Loader::Validate(line) == Outcome::Unrecognised) {
-                lines.Close();
-                loader.Report(line + ctx.texts.Get(107));
-                return false;
-            }
-        } else if (loader.Load(line) == Outcome::Failed) {
-            ok = false;
+        if (validating && !Loader::Recognised(line)) {
+            lines.Close();
+            loader.Report(line + ctx.texts.Get(107));
+            return false;
         }
+        if ((validating ? checker : loader).Load(line) == Outcome::Failed)
+            ok = false;
     }
     lines.Close();
     // Whatever was loaded before a failure stays usable.
-    def.BuildIndexes();
+    if (!validating)
+        def.BuildIndexes();
     if (!ok)
         loader.Report(resolved + ctx.texts.Get(101));
     return ok;

@@ -1,6 +1,7 @@
 #pragma once
 // Reads a conversion definition file into a ConversionDefinition (load) or
-// checks that every line of it is recognised (validate).
+// checks that it would load and that every line of it is recognised
+// (validate).
 
 #include "base/MessageSink.h"
 #include "base/MessageTexts.h"
@@ -29,8 +30,9 @@ struct LoaderContext {
 // then fills the definition in file order. `path` is resolved with
 // ResolveConversionPath, which may append ".nod" to it. False, after one
 // critical message box, when the file cannot be read, a line's value is
-// malformed or a list overflows (load) or a line is not recognised
-// (validate); what was loaded before the failing line stays loaded.
+// malformed or a list overflows (load and validate) or a line is not
+// recognised (validate); what was loaded before the failing line stays
+// loaded. A validation stores nothing.
 bool LoadConversion(ConversionDefinition& def, std::string& path, std::int16_t mode,
                     const LoaderContext& ctx);
 

@@ -57,7 +57,7 @@ DefinitionLines::Status DefinitionLines::Next(std::string& line) {
                 continue;
             }
         }
-        const std::size_t end = buffer_.find('\r', position_);
+        const std::size_t end = buffer_.find_first_of("\r\n", position_);
         const std::size_t stop = end == std::string::npos ? buffer_.size() : end;
         if (line.size() + (stop - position_) > MaxLineBytes) {
             failed_ = true;
@@ -66,7 +66,7 @@ DefinitionLines::Status DefinitionLines::Next(std::string& line) {
         line.append(buffer_, position_, stop - position_);
         if (end != std::string::npos) {
             position_ = end + 1;
-            skipLineFeed_ = true;
+            skipLineFeed_ = buffer_[end] == '\r';
             return Status::Line;
         }
         position_ = buffer_.size();

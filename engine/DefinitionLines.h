@@ -1,7 +1,8 @@
 #pragma once
 // Reads a conversion definition file line by line. A line ends at a carriage
-// return or at a carriage return followed by a line feed; a lone line feed
-// belongs to the line. Every byte, NUL included, is kept.
+// return followed by a line feed, at a lone line feed (files saved on Linux)
+// or at a lone carriage return, so no value ever holds a line end. Every
+// other byte, NUL included, is kept.
 //
 // Hostile files are bounded: a line longer than MaxLineBytes or a file
 // larger than MaxFileBytes is reported as Unreadable, like a read error,

@@ -101,7 +101,7 @@ std::optional<Decimal> Engine::RunSteps(const Decimal& start, Direction directio
         } else {
             // The step format rounds every intermediate result.
             DecimalResult rounded = Numbers.ToNumber(
-                FormatWithPattern(r, Definition.StepFormat, Numbers.GetLocaleSeparators()));
+                FormatWithPattern(r, Definition.StepFormat, Numbers.NotationSeparator()));
             if (!rounded.ok())
                 return std::nullopt;
             x = rounded.value;
@@ -114,7 +114,7 @@ std::optional<std::string> Engine::EvaluatePlainFormula(const std::string& input
                                                         Direction direction) {
     const std::string d = Numbers.GetLocaleSeparators();
     if ((d != "." && d != ",") || Numbers.FixedDecimals || Numbers.DigitGrouping ||
-        Numbers.GroupingSeen || !IsFixedDecimalsPattern(Definition.ResultFormat) ||
+        Numbers.GroupingSeen || !IsPlainDecimalsPattern(Definition.ResultFormat) ||
         !IsPlainNumber(input, d.front()))
         return std::nullopt;
     // What normalising the input would have concluded about the notation.
@@ -151,11 +151,10 @@ std::string Engine::EvaluateFormula(std::string& input, Direction direction) {
     std::optional<Decimal> r = RunSteps(start.value, direction);
     if (!r)
         return fail();
-    std::string result =
-        NumberText::ApplyLeadingZero(Numbers.FormatResult(*r, Definition.ResultFormat));
-    if (!Numbers.PointDecimal)
-        result = Numbers.LocalizeResult(result);
-    return result;
+    // FormatResult writes the separators of the input's notation, so the
+    // result needs no localizing: swapping its first "." would turn a grouping
+    // FORMAT's separator into the decimal one.
+    return NumberText::ApplyLeadingZero(Numbers.FormatResult(*r, Definition.ResultFormat));
 }
 
 std::string Engine::EvaluateChangeTable(std::string& input, Direction direction) {

@@ -45,9 +45,10 @@ public:
 
     std::string EvaluateFormula(std::string& input, Direction direction);
     // The everyday case of a formula conversion with its display rules
-    // applied: a plain number and a FORMAT such as "0.00", for which those
-    // rules change nothing but the minus's place. Nothing when the case does
-    // not apply; the empty text after showing the error when it fails.
+    // applied: a plain number and a FORMAT such as "0.00" or "#,##0.00", for
+    // which those rules change nothing but the minus's place. Nothing when the
+    // case does not apply; the empty text after showing the error when it
+    // fails.
     std::optional<std::string> EvaluatePlainFormula(const std::string& input, Direction direction);
     std::string EvaluateChangeTable(std::string& input, Direction direction);
     std::string EvaluateTranslation(std::string& input, Direction direction);

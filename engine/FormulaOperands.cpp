@@ -4,7 +4,7 @@ namespace ombrix {
 
 const std::vector<DecimalResult>& FormulaOperands::For(const std::vector<std::string>& steps,
                                                        const NumberText& numbers) {
-    std::string separator = numbers.GetLocaleSeparators();
+    std::string separator = numbers.NotationSeparator();
     if (valid_ && separator == separator_ && steps == steps_)
         return operands_;
     operands_.clear();

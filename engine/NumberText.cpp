@@ -2,6 +2,7 @@
 
 #include "engine/NumberPattern.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace ombrix {
@@ -26,6 +27,22 @@ bool charAtFromEnd(const std::string& text, std::size_t k, char c) {
     return k >= 1 && text.size() >= k && text[text.size() - k] == c;
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// "2,5", "1234,56" and "1.234,5": the last comma has one or two digits after
+// it and nothing else but trailing spaces. "1,234" has three, so it is a
+// number grouped in thousands.
+bool isCommaNotation(std::string_view text) {
+    const std::size_t comma = text.rfind(',');
+    if (comma == std::string_view::npos)
+        return false;
+    std::string_view after = text.substr(comma + 1);
+    after = after.substr(0, after.find_last_not_of(' ') + 1);
+    return !after.empty() && after.size() <= 2 && std::all_of(after.begin(), after.end(), isDigit);
+}
+
 } // namespace
 
 NumberText::NumberText(SeparatorSource separatorSource)
@@ -42,6 +59,13 @@ std::string NumberText::GetLocaleSeparators() const {
             break;
         }
     }
+    return d;
+}
+
+std::string NumberText::NotationSeparator() const {
+    std::string d = GetLocaleSeparators();
+    if (d == "." && !PointDecimal)
+        return ",";
     return d;
 }
 
@@ -70,7 +94,7 @@ std::string NumberText::NormalizeInput(std::string& text) {
     out = text;
     if (GetLocaleSeparators() != ".") {
         PointDecimal = false;
-    } else if (text.find(',') != std::string::npos && charAtFromEnd(text, 3, ',')) {
+    } else if (isCommaNotation(text)) {
         PointDecimal = false;
     } else {
         PointDecimal = true;
@@ -82,10 +106,11 @@ std::string NumberText::NormalizeInput(std::string& text) {
     return out;
 }
 
-std::string NumberText::StripGrouping(std::string& text) {
-    const bool minus = endsWithMinus(text);
+std::string NumberText::WithoutGrouping(std::string_view text, bool& removed) const {
+    removed = false;
+    const bool minus = !text.empty() && text.back() == '-';
     if (minus)
-        text.pop_back();
+        text.remove_suffix(1);
     // A separator is grouping only with at least three characters after it.
     const char separator = PointDecimal ? ',' : '.';
     const std::size_t limit = text.size() > 3 ? text.size() - 3 : 0;
@@ -94,7 +119,7 @@ std::string NumberText::StripGrouping(std::string& text) {
     std::size_t from = 0;
     for (std::size_t at = text.find(separator); at < limit; at = text.find(separator, from)) {
         out.append(text, from, at - from);
-        GroupingSeen = true;
+        removed = true;
         from = at + 1;
     }
     out.append(text, from);
@@ -103,10 +128,20 @@ std::string NumberText::StripGrouping(std::string& text) {
     return out;
 }
 
+std::string NumberText::StripGrouping(std::string& text) {
+    bool removed = false;
+    std::string out = WithoutGrouping(text, removed);
+    if (endsWithMinus(text))
+        text.pop_back(); // the caller's text loses its trailing minus too
+    GroupingSeen = GroupingSeen || removed;
+    return out;
+}
+
 std::string NumberText::InsertGrouping(std::string& text) const {
     const char decimal = PointDecimal ? '.' : ',';
     const char group = PointDecimal ? ',' : '.';
-    if (PointDecimal && text.find(',') != std::string::npos)
+    // A text that is grouped already, such as a grouping FORMAT's, stays as it is.
+    if (text.find(group) != std::string::npos)
         return text;
     dropOneLeadingSpace(text);
     std::string work = text;
@@ -137,7 +172,7 @@ std::string NumberText::InsertGrouping(std::string& text) const {
 }
 
 std::string NumberText::ToLocaleDecimal(const std::string& text) const {
-    const bool commaDecimal = GetLocaleSeparators() == ",";
+    const bool commaDecimal = NotationSeparator() == ",";
     const char from = commaDecimal ? '.' : ',';
     const char to = commaDecimal ? ',' : '.';
     std::string out = text;
@@ -148,7 +183,7 @@ std::string NumberText::ToLocaleDecimal(const std::string& text) const {
 }
 
 std::string NumberText::LocalizeResult(const std::string& text) const {
-    const std::string d = GetLocaleSeparators();
+    const std::string d = NotationSeparator();
     if (charAtFromEnd(text, 2, '.'))
         return text.substr(0, text.size() - 2) + d + text.back() + "0";
     std::size_t pos = text.find('.');
@@ -170,7 +205,7 @@ Decimal NumberText::RoundToWhole(const Decimal& value) {
 }
 
 std::string NumberText::FormatResult(const Decimal& value, std::string_view resultFormat) const {
-    const std::string d = GetLocaleSeparators();
+    const std::string d = NotationSeparator();
     if (FixedDecimals && DecimalPlaces > 0)
         return FormatWithPattern(value, "##." + std::string(std::size_t(DecimalPlaces), '0'), d);
     if (FixedDecimals)
@@ -211,7 +246,11 @@ std::optional<std::string> NumberText::FormatForDisplay(std::string& text,
         return std::string();
     if (GroupingWanted())
         text = StripGrouping(text);
-    DecimalResult number = ToNumber(ToLocaleDecimal(text));
+    // A FORMAT that groups writes grouping separators whether or not grouping
+    // is on; they are read as the evaluation reads them in its input, never as
+    // the decimal separator.
+    bool grouped = false;
+    DecimalResult number = ToNumber(ToLocaleDecimal(WithoutGrouping(text, grouped)));
     if (!number.ok())
         return std::nullopt;
 
@@ -219,7 +258,7 @@ std::optional<std::string> NumberText::FormatForDisplay(std::string& text,
         return GroupingWanted() ? InsertGrouping(t) : t;
     };
     if (n <= 0)
-        return groupedIfWanted(RoundToWhole(number.value).toString(GetLocaleSeparators()));
+        return groupedIfWanted(RoundToWhole(number.value).toString(NotationSeparator()));
     const std::size_t decimals = std::size_t(n);
 
     if (PointDecimal) {
@@ -250,7 +289,9 @@ std::optional<std::string> NumberText::FormatForDisplay(std::string& text,
     std::string out = ApplyLeadingZero(FormatResult(number.value, resultFormat));
     if (number.value.abs() >= Decimal::fromInt(1))
         dropOneLeadingSpace(out);
-    out = groupedIfWanted(LocalizeResult(out));
+    // FormatResult wrote the comma notation's own separators already; swapping
+    // a "." now would only turn a grouping separator into the decimal one.
+    out = groupedIfWanted(out);
     bool found = false;
     for (std::size_t k = decimals; k >= 1 && !found; --k) {
         if (charAtFromEnd(out, k, ',')) {
@@ -267,11 +308,11 @@ std::optional<std::string> NumberText::FormatForDisplay(std::string& text,
 }
 
 DecimalResult NumberText::ToNumber(std::string_view text) const {
-    return Decimal::parse(text, GetLocaleSeparators());
+    return Decimal::parse(text, NotationSeparator());
 }
 
 std::string NumberText::ToText(const Decimal& value) const {
-    return value.toString(GetLocaleSeparators());
+    return value.toString(NotationSeparator());
 }
 
 } // namespace ombrix

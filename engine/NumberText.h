@@ -25,9 +25,14 @@ public:
     bool FixedDecimals = false;
     bool DigitGrouping = false;
     bool GroupingSeen = false;
-    bool PointDecimal = false;
+    // Until a text has been read, results are written in the user's own notation.
+    bool PointDecimal = true;
 
     std::string GetLocaleSeparators() const;
+    // The decimal separator that number text is read and written with: the
+    // user's, or "," while a text in comma notation is being converted for a
+    // user whose separator is ".".
+    std::string NotationSeparator() const;
 
     // While a pin lives, the separator is asked once instead of at every use,
     // so a batch such as a table is converted in one notation throughout.
@@ -64,6 +69,9 @@ public:
     std::string ToText(const Decimal& value) const;
 
 private:
+    // The text without the grouping separators of the current notation, as
+    // StripGrouping gives it; `removed` tells whether there were any.
+    std::string WithoutGrouping(std::string_view text, bool& removed) const;
     int DisplayDecimals(std::string_view resultFormat) const;
     bool GroupingWanted() const { return GroupingSeen || DigitGrouping; }
 

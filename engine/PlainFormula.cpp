@@ -32,8 +32,12 @@ bool IsPlainNumber(std::string_view text, char decimal) {
     return !text.empty() && digitRun(text) == text.size();
 }
 
-bool IsFixedDecimalsPattern(std::string_view pattern) {
+bool IsPlainDecimalsPattern(std::string_view pattern) {
     constexpr std::size_t maxDecimals = 28;
+    // The grouped form's separators are read back as grouping by the display
+    // rules, so it shows its own text just as the plain form does.
+    if (pattern.starts_with("#,##"))
+        pattern.remove_prefix(4);
     if (!pattern.starts_with("0."))
         return false;
     pattern.remove_prefix(2);

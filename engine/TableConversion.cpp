@@ -42,8 +42,13 @@ CellClassification Incontrol(std::string_view cell, int rowsDone) {
     return {CellStatus::Keep, std::string_view()};
 }
 
+bool SymbolsCanBeAttached(const ConversionDefinition& definition) {
+    return !definition.Symbol1.empty() || !definition.Symbol3.empty();
+}
+
 TableConverter::TableConverter(Engine& engine, Direction direction, bool attachSymbols)
-    : engine_(engine), pin_(engine.Numbers), direction_(direction), attachSymbols_(attachSymbols),
+    : engine_(engine), pin_(engine.Numbers), direction_(direction),
+      attachSymbols_(attachSymbols && SymbolsCanBeAttached(engine.Definition)),
       formula_(isFormula(engine.Definition)) {}
 
 std::size_t TableConverter::Feed(std::string_view text, std::string& out) {

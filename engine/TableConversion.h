@@ -25,6 +25,10 @@ struct CellClassification {
 // text returned lies inside `cell`.
 CellClassification Incontrol(std::string_view cell, int rowsDone);
 
+// Whether unit symbols may be attached to converted values: only a
+// conversion whose first unit has a symbol (Symbol1 or Symbol3) offers it.
+bool SymbolsCanBeAttached(const ConversionDefinition& definition);
+
 struct TableConversionResult {
     std::string text;
     int failedCells = 0;
@@ -36,6 +40,8 @@ struct TableConversionResult {
 // when the converter is made, and holds for the whole table.
 class TableConverter {
 public:
+    // `attachSymbols` asks for the unit symbols around every converted value;
+    // they come only when SymbolsCanBeAttached.
     TableConverter(Engine& engine, Direction direction, bool attachSymbols);
 
     // Converts every complete row of `text` onto `out` and returns how many
@@ -69,8 +75,8 @@ private:
 };
 
 // Converts every cell of `table` in `direction`; with `attachSymbols` the unit
-// symbols are put around each converted value. The engine's error box is shown
-// once per failing cell, which is left empty.
+// symbols are put around each converted value when SymbolsCanBeAttached. The engine's error box is
+// shown once per failing cell, which is left empty.
 TableConversionResult ConvertTable(Engine& engine, std::string_view table, Direction direction,
                                    bool attachSymbols);
 

@@ -47,14 +47,16 @@ QuotedFieldReader::Status QuotedFieldReader::NextField(std::string& field) {
         return Status::Field;
     }
     if (bytes_[pos_] == '"') {
-        const std::size_t close = bytes_.find('"', pos_ + 1);
+        // A quoted field ends at its closing quote or, failing that, at the
+        // end of its line: no field holds a line end.
+        const std::size_t close = bytes_.find_first_of("\"\r\n", pos_ + 1);
         if (close == std::string_view::npos) {
             pos_ = bytes_.size();
             afterComma_ = false;
             return Status::Broken;
         }
         field.assign(bytes_.substr(pos_ + 1, close - pos_ - 1));
-        pos_ = close + 1;
+        pos_ = bytes_[close] == '"' ? close + 1 : close;
         while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !IsLineEnd(bytes_[pos_]))
             ++pos_;
     } else {
@@ -84,8 +86,14 @@ std::string QuoteField(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 2);
     out += '"';
-    for (char c : text)
-        out += c == '"' ? '\'' : c;
+    for (char c : text) {
+        if (c == '"')
+            out += '\'';
+        else if (IsLineEnd(c))
+            out += ' ';
+        else
+            out += c;
+    }
     out += '"';
     return out;
 }

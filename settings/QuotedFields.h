@@ -1,9 +1,11 @@
 #pragma once
 // The quoted-field text form of the catalogue and the language files: fields
-// separated by commas, a line end also ending a field. A quoted field runs to
-// the next double quote (commas and line ends included) and anything between
-// its closing quote and the next comma or line end is skipped; a bare field
-// runs to the next comma or line end, leading blanks skipped.
+// separated by commas, a line end also ending a field. A line ends at a
+// carriage return and line feed, a lone line feed or a lone carriage return.
+// A quoted field runs to the next double quote (commas included) or, when
+// its line ends first, to that line end; anything between its closing quote
+// and the next comma or line end is skipped. A bare field runs to the next
+// comma or line end, leading blanks skipped. No field holds a line end.
 
 #include <cstddef>
 #include <string>
@@ -45,8 +47,8 @@ private:
 };
 
 // A field as the programs write it: between double quotes. A double quote
-// cannot be represented inside a field, so it is written as an apostrophe
-// rather than breaking the fields that follow.
+// or a line end cannot be represented inside a field, so they are written as
+// an apostrophe and a space rather than breaking the fields that follow.
 std::string QuoteField(std::string_view text);
 
 // The fields quoted, joined by commas, ended by a carriage return and line feed.

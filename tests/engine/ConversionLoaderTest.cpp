@@ -164,12 +164,6 @@ TEST_F(ConversionLoaderTest, LinesTakeTheirEffect) {
          [](const ConversionDefinition& d) { EXPECT_EQ(d.Name, ""); }},
         {"unknown lines are ignored", "Hello\r\n\r\n NAME y\r\nNAM z\r\nNAME x", true,
          [](const ConversionDefinition& d) { EXPECT_EQ(d.Name, "x"); }},
-        {"a lone line feed belongs to the line", "NAME a\nb\rINPUT1 c\r\n\nINPUT2 d", true,
-         [](const ConversionDefinition& d) {
-             EXPECT_EQ(d.Name, "a\nb");
-             EXPECT_EQ(d.Input1, "c");
-             EXPECT_EQ(d.Input2, ""); // "\nINPUT2 d" is no keyword line
-         }},
         {"keywords ignore letter case, values keep it", "nAmE MiXeD\r", true,
          [](const ConversionDefinition& d) { EXPECT_EQ(d.Name, "MiXeD"); }},
         {"NUL bytes and binary are plain characters",
@@ -195,6 +189,45 @@ TEST_F(ConversionLoaderTest, LinesTakeTheirEffect) {
         EXPECT_TRUE(sink.messages.empty());
         if (c.check)
             c.check(def);
+    }
+}
+
+// Files saved on Linux end their lines in a lone line feed; a file edited on
+// both systems mixes the two.
+TEST_F(ConversionLoaderTest, LinesEndAtLineFeedsAsWellAsCarriageReturns) {
+    const std::vector<std::string> files = {
+        "NAME Mark\nINPUT1 DM\nURLN x\n\nINPUT2 Euro\n",
+        "NAME Mark\r\nINPUT1 DM\r\nURLN x\r\n\r\nINPUT2 Euro\r\n",
+        "NAME Mark\nINPUT1 DM\r\nURLN x\r\n\nINPUT2 Euro",
+        "NAME Mark\rINPUT1 DM\n\rURLN x\n\r\nINPUT2 Euro\r",
+    };
+    for (const std::string& content : files) {
+        SCOPED_TRACE(content);
+        sink.messages.clear();
+        ASSERT_TRUE(Run(content));
+        EXPECT_EQ(def.Name, "Mark");
+        EXPECT_EQ(def.Input1, "DM");
+        EXPECT_EQ(def.Input2, "Euro");
+        EXPECT_TRUE(Run(content, ValidateMode));
+        EXPECT_TRUE(sink.messages.empty());
+    }
+}
+
+TEST_F(ConversionLoaderTest, ReaderSplitsLinesAcrossItsReadChunks) {
+    // A line end whose line feed starts the next chunk of the reader must
+    // not become an empty line of its own.
+    for (std::size_t pad : {65534, 65535, 65536}) {
+        SCOPED_TRACE(pad);
+        const std::string first = "'" + std::string(pad - 1, 'c');
+        const std::string path =
+            TempFolders::Write(temp.folders.program, "t.nod", first + "\r\nNAME a\n\r\nNAME b");
+        DefinitionLines reader;
+        ASSERT_TRUE(reader.Open(path));
+        std::vector<std::string> lines;
+        std::string line;
+        while (reader.Next(line) == DefinitionLines::Status::Line)
+            lines.push_back(line);
+        EXPECT_EQ(lines, (std::vector<std::string>{first, "NAME a", "", "NAME b"}));
     }
 }
 
@@ -224,6 +257,13 @@ TEST_F(ConversionLoaderTest, MalformedValuesFailWithThePathMessage) {
         EXPECT_FALSE(Run("NAME before\r\n" + line + "\r\nNAME after\r\n"));
         ExpectLoadFailureMessage();
         EXPECT_EQ(def.Name, "before"); // what came before the failure stays
+
+        // A validation fails where the load does, with the same message,
+        // and leaves the loaded conversion alone.
+        sink.messages.clear();
+        EXPECT_FALSE(Run("NAME other\r\n" + line + "\r\n", ValidateMode));
+        ExpectLoadFailureMessage();
+        EXPECT_EQ(def.Name, "before");
     }
 }
 
@@ -246,6 +286,10 @@ TEST_F(ConversionLoaderTest, ListLimits) {
     ExpectLoadFailureMessage();
     ASSERT_EQ(def.MathSteps().size(), 21u);
     EXPECT_EQ(def.MathSteps()[20], "    + 20");
+    sink.messages.clear();
+    EXPECT_TRUE(Run(MathLines(21), ValidateMode));
+    EXPECT_FALSE(Run(MathLines(22), ValidateMode));
+    ExpectLoadFailureMessage();
 
     for (const char* keyword : {"CHG ", "TRANS "}) {
         SCOPED_TRACE(keyword);
@@ -267,6 +311,9 @@ TEST_F(ConversionLoaderTest, ListLimits) {
         EXPECT_FALSE(Run(table + keyword + (trans ? "[a],[b]" : "a,b") + "\r\n"));
         ExpectLoadFailureMessage();
         EXPECT_EQ(list.size(), 25566u);
+        sink.messages.clear();
+        EXPECT_FALSE(Run(table + keyword + (trans ? "[a],[b]" : "a,b") + "\r\n", ValidateMode));
+        ExpectLoadFailureMessage();
     }
 }
 
@@ -326,9 +373,13 @@ TEST_F(ConversionLoaderTest, ValidationReportsTheFirstUnknownLine) {
         {"SYMBA1 128\r\nSYMB1 EUR\r\n", true, ""},
         {"SYMB1 EUR\r\nSYMBA1 128\r\nSYMBA1 129\r\n", true, ""},
         {"NAME x\r\n MATH     * 2\r\nbad two\r\n", false, " MATH     * 2"},
-        {"NAME x\nMATH\r\n", true, ""}, // one NAME line holding a line feed
-        {"\nMATH\r\n", false, "\nMATH"},
-        {"CHG 020\r\nSYMBA1 abc\r\n", true, ""}, // values are not read when validating
+        {"NAME x\nMATH\r\n", true, ""},
+        {"\nMATH\n MATH\n", false, " MATH"},
+        // A code line that a load ignores is not read.
+        {"SYMB1 EUR\r\nSYMBA1 abc\r\n", true, ""},
+        // The first failure counts, whichever kind it is.
+        {"CHG 020\r\nbad\r\n", false, ""},
+        {"bad\r\nCHG 020\r\n", false, "bad"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.content);
@@ -336,6 +387,8 @@ TEST_F(ConversionLoaderTest, ValidationReportsTheFirstUnknownLine) {
         EXPECT_EQ(Run(c.content, ValidateMode), c.ok);
         if (c.ok) {
             EXPECT_TRUE(sink.messages.empty());
+        } else if (c.line.empty()) {
+            ExpectLoadFailureMessage();
         } else {
             ExpectOneMessage(c.line + " is not understood.");
         }
@@ -400,17 +453,6 @@ TEST_F(ConversionLoaderTest, HostileFilesAreRefusedWithoutHarm) {
     std::string path = "t";
     EXPECT_FALSE(LoadConversion(def, path, LoadMode, Context()));
     ExpectLoadFailureMessage();
-}
-
-TEST_F(ConversionLoaderTest, CarriageReturnsSplitAcrossReadChunks) {
-    // A CRLF whose LF starts the next chunk of the reader must not become a line.
-    for (std::size_t pad : {65534, 65535, 65536}) {
-        SCOPED_TRACE(pad);
-        std::string content = "'" + std::string(pad - 1, 'c') + "\r\nNAME a\r\n\nNAME b";
-        EXPECT_TRUE(Run(content));
-        EXPECT_EQ(def.Name, "a");
-        EXPECT_TRUE(Run(content, ValidateMode) == false);
-    }
 }
 
 } // namespace

@@ -63,6 +63,8 @@ TEST(ConversionPath, Titles) {
     TempFolders::Write(program, "empty title.nod", "URLN\r\nURLN later\r\n");
     TempFolders::Write(program, "Upper.NOD", "");
     TempFolders::Write(temp.folders.data, "own.nod", "URLN Own one");
+    TempFolders::Write(program, "linux.nod", "NAME a\nURLN Linux\nINPUT1 b\n");
+    TempFolders::Write(program, "mixed.nod", "NAME a\r\nURLN Mixed\nINPUT1 b\r\n");
     struct Case {
         std::string path;
         std::optional<std::string> title;
@@ -74,6 +76,8 @@ TEST(ConversionPath, Titles) {
         {"empty title.nod", "", "empty title.nod"},
         {"Upper.NOD", "Upper", "Upper.NOD"},
         {"own", "Own one", "own.nod"},
+        {"linux", "Linux", "linux.nod"},
+        {"mixed", "Mixed", "mixed.nod"},
         {program + "/euro/DEM.nod", "DEM", program + "/euro/DEM.nod"},
         {"missing", std::nullopt, "missing.nod"},
         {"euro", std::nullopt, "euro.nod"},

@@ -132,7 +132,13 @@ TEST_F(EngineTest, PlainNumberShortcutAgreesWithTheGeneralRules) {
         {step('/', "0")},
         {step('*', "79228162514264337593543950335")},
     };
-    const char* formats[] = {"0.0", "0.00", "0.000", "0.0000000000000000000000000000"};
+    const char* formats[] = {"0.0",
+                             "0.00",
+                             "0.000",
+                             "0.0000000000000000000000000000",
+                             "#,##0.0",
+                             "#,##0.00",
+                             "#,##0.0000000000000000000000000000"};
     std::mt19937 random(20261210);
     auto pick = [&random](std::size_t n) { return std::size_t(random() % n); };
     auto digits = [&](std::size_t count) {
@@ -188,8 +194,13 @@ TEST_F(EngineTest, PlainNumberShortcutLeavesEverythingElseToTheGeneralRules) {
     const char* notPlain[] = {"1,234.5", "12.5-", " 12.5", "12.", ".5", "+1", "1e3", "", "-"};
     for (const char* input : notPlain)
         EXPECT_FALSE(engine.EvaluatePlainFormula(input, Forward)) << input;
-    const char* otherFormats[] = {
-        "0", "#,##0.00", "0.##", "0.00 EUR", "", "##.00", "0.00000000000000000000000000000"};
+    EXPECT_TRUE(engine.EvaluatePlainFormula("1234.5", Forward));
+    engine.Definition.ResultFormat = "#,##0.00";
+    EXPECT_TRUE(engine.EvaluatePlainFormula("1234.5", Forward));
+    const char* otherFormats[] = {"0",        "#,##0", "0.##",
+                                  "#,##0.0#", "0,00",  "0.00 EUR",
+                                  "",         "##.00", "#,##0.00000000000000000000000000000",
+                                  "#,#0.00"};
     for (const char* format : otherFormats) {
         engine.Definition.ResultFormat = format;
         EXPECT_FALSE(engine.EvaluatePlainFormula("12.5", Forward)) << format;
@@ -208,10 +219,15 @@ TEST_F(EngineTest, PlainNumberShortcutLeavesEverythingElseToTheGeneralRules) {
     EXPECT_FALSE(engine.EvaluatePlainFormula("12.5", Forward));
 }
 
-TEST_F(EngineTest, GroupedFormatResultThatCannotBeReadBackIsStillShown) {
+TEST_F(EngineTest, GroupedFormatResultReadsBackForTheDisplay) {
     Steps({step('/', "1.95583")});
     engine.Definition.ResultFormat = "#,##0.00";
     EXPECT_EQ(Convert("1000000", Forward), "511,291.88");
+    EXPECT_EQ(Convert("-1000000", Forward), "511,291.88-");
+    engine.Definition.ResultFormat = "#,##0";
+    EXPECT_EQ(Convert("1000000", Forward), "511,292.00");
+    separator = ",";
+    EXPECT_EQ(Convert("1000000", Forward), "511.292,000");
     EXPECT_TRUE(sink.messages.empty());
 }
 

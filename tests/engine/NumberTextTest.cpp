@@ -34,9 +34,21 @@ struct NormalizeCase {
 
 TEST(NumberTextNormalize, DecidesTheNotationFromTheTypedText) {
     const NormalizeCase cases[] = {
-        {",", "12.5-", "12.5-", "12.5", false},        {".", "12", "12.00", "12", true},
-        {".", "1234,56", "1234,56", "1234,56", false}, {".", "1,234", "1,234.00", "1,234", true},
-        {".", "12.5-", "12.5-", "12.5", true},         {".", "7-", "7.00-", "7", true},
+        {",", "12.5-", "12.5-", "12.5", false},
+        {".", "12", "12.00", "12", true},
+        {".", "1234,56", "1234,56", "1234,56", false},
+        {".", "1,234", "1,234.00", "1,234", true},
+        {".", "12.5-", "12.5-", "12.5", true},
+        {".", "7-", "7.00-", "7", true},
+        // A last comma with one or two digits after it is a decimal comma.
+        {".", "2,5", "2,5", "2,5", false},
+        {".", "1,5-", "1,5-", "1,5", false},
+        {".", "-0,5", "-0,5", "-0,5", false},
+        {".", "1.234,5", "1.234,5", "1.234,5", false},
+        {".", "2,5  ", "2,5  ", "2,5  ", false},
+        {".", "12,345,678", "12,345,678.00", "12,345,678", true},
+        {".", "2,5x", "2,5x.00", "2,5x", true},
+        {".", "1,2345", "1,2345.00", "1,2345", true},
     };
     for (const NormalizeCase& c : cases) {
         NumberText numbers = withSeparator(c.separator);
@@ -99,6 +111,7 @@ TEST(NumberTextGrouping, InsertGroupsTheIntegerPart) {
         {false, "123456", "123.456"},
         {false, "-1234,5", "-1.234,5"},
         {true, "1,234.5", "1,234.5"},
+        {false, "1.234,5", "1.234,5"},
         {true, "1234567.5", "1,234,567.5"},
         {true, "-1234567.5", "-1,234,567.5"},
     };
@@ -199,6 +212,17 @@ TEST(NumberTextFormatForDisplay, ShowsFormatResultsWithTheMinusAtTheEnd) {
         {".", true, 2, false, "0.00", "-0.5", "0.50-"},
         {".", true, -1, true, "0.00", "1234567.5", "1,234,567.50"},
         {".", true, -1, false, "0.000", "", ""},
+        // A grouping FORMAT's own text reads back as the number it shows.
+        {".", true, -1, false, "#,##0.00", "511,291.88", "511,291.88"},
+        {".", true, -1, false, "#,##0.00", "-511,291.88", "511,291.88-"},
+        {".", true, -1, false, "#,##0", "1,235", "1,235.00"},
+        {".", true, -1, false, "0,00", "1,235", "1,235.00"},
+        {",", false, -1, false, "#,##0.00", "511.291,88", "511.291,88"},
+        {",", false, -1, true, "#,##0.00", "-511.291,88", "511.291,88-"},
+        {",", false, -1, false, "#,##0", "1.235", "1.235,000"},
+        // Comma notation for a point user is written as for a comma user.
+        {".", false, -1, false, "0.00", "2,5", "2,50"},
+        {".", false, 2, true, "0.00", "-1234,5", "1.234,50-"},
     };
     for (const DisplayCase& c : cases) {
         NumberText numbers = withSeparator(c.separator);
@@ -213,14 +237,17 @@ TEST(NumberTextFormatForDisplay, ShowsFormatResultsWithTheMinusAtTheEnd) {
 }
 
 TEST(NumberTextFormatForDisplay, TextThatIsNoNumberIsAFailedResult) {
-    // A grouping pattern's own output cannot be read back while grouping is off.
     NumberText numbers = withSeparator(".");
     numbers.PointDecimal = true;
     numbers.SetDecimalPlaces(-1);
-    std::string text = "511,291.88";
-    EXPECT_FALSE(numbers.FormatForDisplay(text, "#,##0.00").has_value());
-    std::string word = "abc";
-    EXPECT_FALSE(numbers.FormatForDisplay(word, "0.00").has_value());
+    for (const char* text : {"abc", "1.234.5", "12-3"}) {
+        std::string word = text;
+        EXPECT_FALSE(numbers.FormatForDisplay(word, "0.00").has_value()) << text;
+    }
+    // Reading a grouping FORMAT's text back is no input with grouping.
+    std::string grouped = "1,234.50";
+    EXPECT_TRUE(numbers.FormatForDisplay(grouped, "#,##0.00").has_value());
+    EXPECT_FALSE(numbers.GroupingSeen);
 }
 
 } // namespace

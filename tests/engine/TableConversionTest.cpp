@@ -93,6 +93,34 @@ TEST_F(TableConversionTest, SymbolsGoAroundConvertedValuesOnly) {
     EXPECT_EQ(ConvertTable(engine, "10\r\n", Forward, false).text, "20\r\n");
 }
 
+// Symbols are offered only for a conversion whose first unit has one.
+struct SymbolRuleCase {
+    const char* symbols[4];
+    const char* forward;
+    const char* reverse;
+};
+
+TEST_F(TableConversionTest, SymbolsComeOnlyWhenTheFirstUnitHasOne) {
+    Doubling();
+    const SymbolRuleCase cases[] = {
+        {{"", "EUR", "", "E"}, "10", "3"},          {{"", "", "", ""}, "10", "3"},
+        {{"DM", "", "", ""}, "10", "DM 3"},         {{"", "", "M", ""}, "10", "3 M"},
+        {{"", "EUR", "M", "E"}, "EUR 10 E", "3 M"}, {{"DM", "EUR", "", ""}, "EUR 10", "DM 3"},
+    };
+    for (const SymbolRuleCase& c : cases) {
+        engine.Definition.Symbol1 = c.symbols[0];
+        engine.Definition.Symbol2 = c.symbols[1];
+        engine.Definition.Symbol3 = c.symbols[2];
+        engine.Definition.Symbol4 = c.symbols[3];
+        EXPECT_EQ(ConvertTable(engine, "5\r\n", Forward, true).text,
+                  c.forward + std::string("\r\n"))
+            << c.symbols[1];
+        EXPECT_EQ(ConvertTable(engine, "6\r\n", Reverse, true).text,
+                  c.reverse + std::string("\r\n"))
+            << c.symbols[1];
+    }
+}
+
 TEST_F(TableConversionTest, EveryFailingCellShowsTheErrorAndStaysEmpty) {
     engine.Definition.AppendTranslation("Ja", "Yes");
     engine.Definition.AppendTranslation("Nein", "No");

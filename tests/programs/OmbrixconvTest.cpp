@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,106 @@ TEST(Ombrixconv, ConvertsReportsAndExitsAsDocumented) {
         {"bad separator", {"--decimal-separator=;", dem}, "", 2, "", "decimal-separator"},
         {"decimals out of range", {"--decimals=12", dem}, "", 2, "", "decimals"},
         {"symbols without table", {"--symbols", dem, "1"}, "", 2, "", "--table"},
+    };
+    for (const CommandCase& c : cases) {
+        testing::ProcessResult r = testing::RunProcess(program, c.arguments, c.input);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.what;
+        EXPECT_EQ(r.out, c.out) << c.what;
+        if (c.errContains.empty()) {
+            EXPECT_EQ(r.err, "") << c.what;
+        } else {
+            EXPECT_NE(r.err.find(c.errContains), std::string::npos) << c.what << ": " << r.err;
+        }
+    }
+}
+
+// Definition files of the test's own, written byte for byte.
+class OmbrixconvDefinitions : public ::testing::Test {
+protected:
+    OmbrixconvDefinitions() {
+        folder = testing::TestFolderPath("ombrixconv_");
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    ~OmbrixconvDefinitions() override { std::filesystem::remove_all(folder); }
+
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = (folder / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    std::filesystem::path folder;
+};
+
+TEST_F(OmbrixconvDefinitions, NumbersSymbolsValidationAndLineEnds) {
+    const std::string grouped = Write("grouped.nod", "MATH     * 1\r\nFORMAT #,##0\r\n");
+    const std::string padded = Write("padded.nod", "MATH     * 1\r\nFORMAT 0,00\r\n");
+    const std::string plain = Write("plain.nod", "MATH     * 1\r\nFORMAT 0.00\r\n");
+    const std::string euro =
+        Write("euro.nod", "MATH     * 2\r\nSYMB2 EUR\r\nSYMB4 E\r\nERRRES Not an amount\r\n");
+    const std::string linux = Write("linux.nod", "NAME T\nMATH     * 2\nFORMAT 0.00\n");
+    std::string maths;
+    for (int i = 0; i < 22; ++i)
+        maths += "MATH     * 1\r\n";
+    const CommandCase cases[] = {
+        {"grouping FORMAT",
+         {"--decimal-separator=.", grouped, "1234.5", "2500", "-1234.5"},
+         "",
+         0,
+         "1,235.00\n2,500.00\n1,235.00-\n",
+         ""},
+        {"grouping FORMAT in a table",
+         {"--decimal-separator=.", "--table", grouped},
+         "1234.5\t2500\r\n",
+         0,
+         "1,235.00\t2,500.00\r\n",
+         ""},
+        {"padded FORMAT", {"--decimal-separator=.", padded, "1234.5"}, "", 0, "1,235.00\n", ""},
+        {"grouping FORMAT, comma user",
+         {"--decimal-separator=,", grouped, "1234,5"},
+         "",
+         0,
+         "1.235,000\n",
+         ""},
+        {"decimal comma for a point user",
+         {"--decimal-separator=.", plain, "2,5", "0,5", "1234,56", "1,234"},
+         "",
+         0,
+         "2,50\n0,50\n1234,56\n1,234.00\n",
+         ""},
+        {"no symbols for the first unit",
+         {"--decimal-separator=.", "--table", "--symbols", euro},
+         "5\r\n",
+         0,
+         "10\r\n",
+         ""},
+        {"line feeds end lines", {"--decimal-separator=.", linux, "5"}, "", 0, "10.00\n", ""},
+        {"validate ok with line feeds", {"--validate", linux}, "", 0, "", ""},
+        {"validate a change line without its comma",
+         {"--validate", Write("chg.nod", "NAME x\r\nCHG 020\r\n")},
+         "",
+         1,
+         "",
+         "chg.nod could not be opened or read."},
+        {"validate a translation without its comma",
+         {"--validate", Write("trans.nod", "TRANS [a]\r\n")},
+         "",
+         1,
+         "",
+         "trans.nod could not be opened or read."},
+        {"validate a symbol code out of range",
+         {"--validate", Write("symba.nod", "SYMBA1 300\r\n")},
+         "",
+         1,
+         "",
+         "symba.nod could not be opened or read."},
+        {"validate 22 steps",
+         {"--validate", Write("maths.nod", maths)},
+         "",
+         1,
+         "",
+         "maths.nod could not be opened or read."},
     };
     for (const CommandCase& c : cases) {
         testing::ProcessResult r = testing::RunProcess(program, c.arguments, c.input);

@@ -72,6 +72,16 @@ TEST_F(CatalogueTest, CommentsAndLanguageRecordsTakeNoIndex) {
     EXPECT_EQ(catalogue.SelectedIndex, 2);
 }
 
+TEST_F(CatalogueTest, LinesEndingInLoneLineFeedsOrMixedGiveTheSameEntries) {
+    // The last entry's closing quote is lost: its field ends with its line.
+    WriteFile(Data("ombrixgo.cfg"), "\"[lang]\",\"eng.lng\",\"\"\n\"A\",\"a\",\"\"\r\n"
+                                    "\"B\",\"b\",\"*\"\n\"C\",\"c\",\"\n");
+    EXPECT_EQ(catalogue.ReadCatalogue(CatalogueAtStartup), 1);
+    EXPECT_EQ(catalogue.Names, (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(catalogue.CatalogueFiles[2], "c");
+    EXPECT_EQ(catalogue.LanguageFile, "eng.lng");
+}
+
 TEST_F(CatalogueTest, LaterDefaultMarkWinsAndNoMarkKeepsTheEarlierDefault) {
     WriteFile(Data("ombrixgo.cfg"),
               Record("A", "a", "*") + Record("B", "b", "") + Record("C", "c", "*"));

@@ -61,6 +61,17 @@ TEST_F(LanguageFileTest, EndRecordStopsTheReading) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
+TEST_F(LanguageFileTest, RecordsEndingInLoneLineFeedsKeepNoLineFeed) {
+    // The second record's last field lost its closing quote.
+    const LanguageLoad load = Load("\"6\",203,\"Apply\",\"\"\n\"0\",100,\"Title\",\"\n"
+                                   "\"0\",101,\" failed\",\"\"\n",
+                                   6);
+    EXPECT_TRUE(load.ok);
+    EXPECT_EQ(TextsFor(load, "Command4"), std::vector<std::string>{"Apply"});
+    EXPECT_EQ(texts.Get(100), "Title");
+    EXPECT_EQ(texts.Get(101), " failed");
+}
+
 TEST_F(LanguageFileTest, EndNeedsOnlyItsWindowFieldAndLowerCase) {
     EXPECT_TRUE(Load(Rec("0", "100", "T") + "\"end\"", 1).ok);
     const LanguageLoad upper = Load(Rec("END", "0", "") + Rec("0", "100", "After END"), 1);

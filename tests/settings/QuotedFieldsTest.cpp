@@ -57,8 +57,18 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CommaAtTheVeryEnd", "a,b,", {{"a", "b", ""}}, RecordStatus::End},
         ReadCase{"EmptyQuotedAndBare", "\"\",,\"\"", {{"", "", ""}}, RecordStatus::End},
         ReadCase{"LoneLineFeedAndCarriageReturn", "a\nb\rc", {{"a", "b", "c"}}, RecordStatus::End},
-        ReadCase{
-            "QuotedFieldSpansLines", "\"a\r\nb\",c,d", {{"a\r\nb", "c", "d"}}, RecordStatus::End},
+        ReadCase{"QuotedFieldsEndingInLoneLineFeeds",
+                 "\"a\",\"b\",\"c\"\n\"d\",\"e\",\"f\"\n",
+                 {{"a", "b", "c"}, {"d", "e", "f"}},
+                 RecordStatus::End},
+        ReadCase{"MixedLineEnds",
+                 "\"a\",\"b\"\n\"c\"\r\n\"d\",\"e\",\"f\"\r\"g\",h,i\n",
+                 {{"a", "b", "c"}, {"d", "e", "f"}, {"g", "h", "i"}},
+                 RecordStatus::End},
+        ReadCase{"UnclosedQuoteEndsAtItsLineEnd",
+                 "\"a\nb,\"c\r\n\"d\"\r\n",
+                 {{"a", "b", "c"}},
+                 RecordStatus::Broken},
         ReadCase{"ShortLastRecord", "a,b,c\r\nd,e\r\n", {{"a", "b", "c"}}, RecordStatus::Broken},
         ReadCase{"UnclosedQuote", "a,\"b,c\r\n", {}, RecordStatus::Broken},
         ReadCase{"Empty", "", {}, RecordStatus::End},
@@ -69,7 +79,7 @@ TEST(QuotedFieldsWrite, RecordsReadBackAsWritten) {
     const std::vector<std::vector<std::string>> cases = {
         {"[lang]", "eng.lng", ""},
         {"a, b", "  leading blanks", "trailing  "},
-        {"two\r\nlines", "\x80 euro", "*"},
+        {"two lines", "\x80 euro", "*"},
         {"", "", ""},
     };
     for (const auto& fields : cases) {
@@ -83,13 +93,14 @@ TEST(QuotedFieldsWrite, RecordsReadBackAsWritten) {
     }
 }
 
-TEST(QuotedFieldsWrite, DoubleQuoteCannotBreakTheFieldsThatFollow) {
-    const std::string bytes = FormatRecord({"say \"hi\",x", "path", "*"});
-    EXPECT_EQ(bytes, "\"say 'hi',x\",\"path\",\"*\"\r\n");
+TEST(QuotedFieldsWrite, QuotesAndLineEndsCannotBreakTheFieldsThatFollow) {
+    const std::string bytes = FormatRecord({"say \"hi\",x", "two\r\nlines\n", "*"});
+    EXPECT_EQ(bytes, "\"say 'hi',x\",\"two  lines \",\"*\"\r\n");
     QuotedFieldReader reader(bytes);
     std::vector<std::string> got;
     ASSERT_EQ(reader.NextRecord(got, 3), RecordStatus::Record);
-    EXPECT_EQ(got, (std::vector<std::string>{"say 'hi',x", "path", "*"}));
+    EXPECT_EQ(got, (std::vector<std::string>{"say 'hi',x", "two  lines ", "*"}));
+    EXPECT_EQ(reader.NextRecord(got, 3), RecordStatus::End);
 }
 
 } // namespace
