@@ -9,6 +9,14 @@ namespace ombrix {
 
 namespace {
 
+std::string WithoutSurroundingBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 bool StartsWithFolder(const std::string& path, const std::string& folder) {
     if (folder.empty() || path.size() <= folder.size() ||
         path.compare(0, folder.size(), folder) != 0) {
@@ -111,14 +119,16 @@ bool ConversionPanel::ConvertField(int field, WhenNothingConverted nothing) {
         s_.view.SetTopmost(false);
     }
     const bool forward = (field == 1) != s_.flags.SwitchSides;
-    const std::string result = s_.conversion.EvaluateConversion(s_.view.FieldText(field), forward);
+    // Blanks around a value are no part of it, at either end.
+    const std::string typed = WithoutSurroundingBlanks(s_.view.FieldText(field));
+    const std::string result = s_.conversion.EvaluateConversion(typed, forward);
     if (!result.empty() || nothing == WhenNothingConverted::EmptyOtherField) {
         const int other = field == 1 ? 2 : 1;
         s_.view.SetFieldText(other,
                              !result.empty() && result.front() == ' ' ? result.substr(1) : result);
     }
     if (s_.conversion.HasResultFormat() && !result.empty()) {
-        if (auto shown = s_.conversion.FormatForDisplay(s_.view.FieldText(field))) {
+        if (auto shown = s_.conversion.FormatForDisplay(typed)) {
             s_.view.SetFieldText(field, *shown);
         }
     }

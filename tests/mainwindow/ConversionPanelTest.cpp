@@ -228,6 +228,20 @@ TEST_F(PanelFixture, ResultLosesOneLeadingSpaceAndTypedFieldIsReformatted) {
     }
 }
 
+TEST_F(PanelFixture, BlanksAroundTheValueAreDroppedBeforeConverting) {
+    for (const char* typed : {"100", " 100", "100 ", "  100  ", "\t100\t", " 1 00 "}) {
+        conversion.evaluations.clear();
+        view.text1 = typed;
+        conversion.result = "45,38";
+        conversion.currentFormat = true;
+        panel.ConvertField(1);
+        ASSERT_EQ(conversion.evaluations.size(), 1u);
+        const std::string inner = std::string(typed) == " 1 00 " ? "1 00" : "100";
+        EXPECT_EQ(conversion.evaluations[0].first, inner) << typed;
+        EXPECT_EQ(view.text1, "[" + inner + "]") << typed; // re-formatted from the same text
+    }
+}
+
 TEST_F(PanelFixture, AlwaysOnTopIsLeftWhileConverting) {
     view.menu[MenuItem::AlwaysOnTop] = true;
     panel.ConvertField(1);
