@@ -18,6 +18,8 @@ TEST(ConversionPath, Resolution) {
     TempFolders::Write(data, "mine\\own.nod", "NAME own\r\n");
     TempFolders::Write(data, "both.nod", "");
     TempFolders::Write(program, "both.nod", "");
+    TempFolders::Write(program, "upper.NOD", "");
+    TempFolders::Write(data, "mixed.nOd", "");
     struct Case {
         std::string path;
         std::string callerAfter;
@@ -34,8 +36,14 @@ TEST(ConversionPath, Resolution) {
         {"", ".nod", program + "/.nod"},
         // Found only in the data folder: taken from there.
         {"mine\\own", "mine\\own.nod", data + "/mine\\own.nod"},
-        // In both: the program folder comes first.
-        {"both.NOD", "both.NOD", program + "/both.NOD"},
+        // In both: the program folder comes first, whatever case the
+        // extension was asked in.
+        {"both.NOD", "both.NOD", program + "/both.nod"},
+        // The extension in another case than asked: the file that exists.
+        {"upper", "upper.nod", program + "/upper.NOD"},
+        {program + "/upper.nod", program + "/upper.nod", program + "/upper.NOD"},
+        {"mixed", "mixed.nod", data + "/mixed.nOd"},
+        {"missing", "missing.nod", program + "/missing.nod"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
