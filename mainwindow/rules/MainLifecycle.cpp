@@ -9,6 +9,13 @@
 
 namespace ombrix {
 
+namespace {
+
+// Shipped beside the program; the language of a first start.
+constexpr const char* FallbackLanguage = "eng.lng";
+
+} // namespace
+
 MainLifecycle::MainLifecycle(LifecycleServices services) : s_(std::move(services)) {}
 
 StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
@@ -30,17 +37,9 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
         s_.panel.SelectEntry(selected);
     }
 
-    if (first == OnOff(false) && StartsWithLanguageSwitch(commandLine)) {
-        const std::string language = LanguageFromCommandLine(commandLine);
-        std::string written;
-        // When the catalogue cannot be written the named language still applies to this run.
-        s_.catalogue.SetLanguageFile(
-            s_.catalogue.SaveCatalogue(language, true, written) ? written : language);
-    }
-    if (s_.catalogue.LanguageFile().empty()) {
-        s_.catalogue.SetLanguageFile("eng.lng");
-    }
-    if (!LoadMainWindowTexts()) {
+    if (!LoadStartupLanguage(first == OnOff(false) && StartsWithLanguageSwitch(commandLine)
+                                 ? LanguageFromCommandLine(commandLine)
+                                 : std::string())) {
         return StartupOutcome::LanguageFailed;
     }
     s_.flags.NeedsRefresh = false;
@@ -71,6 +70,33 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
     }
     s_.flags.Hooked = true;
     return hidden ? StartupOutcome::Hidden : StartupOutcome::Shown;
+}
+
+bool MainLifecycle::LoadStartupLanguage(const std::string& named) {
+    // A named language is recorded only once it has loaded, so a mistyped
+    // name cannot keep every later start from showing a window.
+    if (!named.empty() && s_.settings.LoadLanguage(named, MainWindow)) {
+        std::string written;
+        // When the catalogue cannot be written the named language still applies to this run.
+        s_.catalogue.SetLanguageFile(s_.catalogue.SaveCatalogue(named, true, written) ? written
+                                                                                      : named);
+        s_.view.LanguageApplied();
+        return true;
+    }
+    if (s_.catalogue.LanguageFile().empty()) {
+        s_.catalogue.SetLanguageFile(FallbackLanguage);
+    }
+    if (LoadMainWindowTexts()) {
+        return true;
+    }
+    // The recorded file is gone: its message has been shown, and this run goes
+    // on in the language shipped beside the program rather than ending. The
+    // catalogue file is not rewritten for it.
+    if (s_.catalogue.LanguageFile() == FallbackLanguage) {
+        return false;
+    }
+    s_.catalogue.SetLanguageFile(FallbackLanguage);
+    return LoadMainWindowTexts();
 }
 
 bool MainLifecycle::LoadMainWindowTexts() {

@@ -54,6 +54,8 @@ public:
     CloseDecision CloseRequested(bool sessionEnds);
 
 private:
+    // named: a language file named on the command line, or empty.
+    bool LoadStartupLanguage(const std::string& named);
     bool LoadMainWindowTexts();
     void ApplyStoredOptions(const DisplayOptions& options);
 

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
 namespace ombrix::testing {
 namespace {
@@ -21,6 +22,7 @@ public:
     std::vector<std::string> rules; // the command lines the rule ran with
     std::vector<std::pair<std::string, std::int16_t>> languages;
     bool languageWorks = true;
+    std::set<std::string> missingLanguages;
 
     void MakeDirPath(const std::string& path) override { fs::create_directories(path); }
     std::string ApplyStartupRule(const std::string& commandLine,
@@ -47,7 +49,7 @@ public:
     }
     bool LoadLanguage(const std::string& file, std::int16_t window) override {
         languages.emplace_back(file, window);
-        return languageWorks;
+        return languageWorks && !missingLanguages.contains(file);
     }
 
 private:
@@ -213,6 +215,58 @@ TEST_F(LifecycleTest, FailedLanguageEndsStartup) {
     settings.languageWorks = false;
     EXPECT_EQ(life.Startup(""), StartupOutcome::LanguageFailed);
     EXPECT_FALSE(flags.Hooked);
+}
+
+TEST_F(LifecycleTest, MissingLanguageFallsBackAndIsNeverRecorded) {
+    const struct {
+        const char* what;
+        std::string recorded;
+        std::string commandLine;
+        std::set<std::string> missing;
+        std::vector<std::string> tried;
+        StartupOutcome outcome;
+    } cases[] = {
+        {"mistyped /lng",
+         "",
+         "/lng typo.lng",
+         {"typo.lng"},
+         {"typo.lng", "eng.lng"},
+         StartupOutcome::Shown},
+        {"mistyped /lng, recorded one kept",
+         "nld.lng",
+         "/lng typo.lng",
+         {"typo.lng"},
+         {"typo.lng", "nld.lng"},
+         StartupOutcome::Shown},
+        {"recorded file gone",
+         "nld.lng",
+         "",
+         {"nld.lng"},
+         {"nld.lng", "eng.lng"},
+         StartupOutcome::Shown},
+        {"recorded and shipped gone",
+         "nld.lng",
+         "",
+         {"nld.lng", "eng.lng"},
+         {"nld.lng", "eng.lng"},
+         StartupOutcome::LanguageFailed},
+        {"shipped gone", "", "", {"eng.lng"}, {"eng.lng"}, StartupOutcome::LanguageFailed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        NotFirstRun();
+        settings.languages.clear();
+        settings.missingLanguages = c.missing;
+        catalogue.saves.clear();
+        catalogue.fileLanguage = c.recorded;
+        EXPECT_EQ(life.Startup(c.commandLine), c.outcome);
+        std::vector<std::string> tried;
+        for (const auto& [file, window] : settings.languages) {
+            tried.push_back(file);
+        }
+        EXPECT_EQ(tried, c.tried);
+        EXPECT_TRUE(catalogue.saves.empty()); // nothing recorded
+    }
 }
 
 TEST_F(LifecycleTest, StartupItemCheckedOnlyForExactRunCommand) {
