@@ -72,7 +72,7 @@ Form1::Form1(MainWindowServices services)
           [] { QApplication::exit(0); })),
       lifecycle_({s_.registry, s_.settings, s_.catalogue, panel_, s_.flags, *this, s_.dialogs,
                   s_.tools, s_.tray, *tray_, s_.channel, s_.runCommand, s_.folders.data}),
-      config_({s_.flags, s_.registry, *this, s_.tools, s_.runCommand}),
+      config_({s_.flags, s_.registry, *this, s_.tools, s_.tray, s_.runCommand}),
       owners_(s_.flags, *this, s_.tools) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quavomat Euro Edition"));

@@ -26,7 +26,9 @@ void ConfigMenu::startup_Click() {
         s_.view.SetMenuChecked(MenuItem::Startup, false);
         return;
     }
-    s_.flags.TrayActive = true;
+    // Starting with the session means waiting in the notification area, when
+    // the desktop has one; without one the window must stay reachable.
+    s_.flags.TrayActive = s_.tray.Available();
     s_.registry.RegWrite(Hive::CurrentUser, RunKey, StartAtLoginValue, s_.runCommand);
     s_.view.SetMenuChecked(MenuItem::Startup, true);
 }

@@ -6,6 +6,7 @@
 #include "mainwindow/rules/MainFlags.h"
 #include "mainwindow/rules/ToolWindows.h"
 #include "mainwindow/rules/WindowPorts.h"
+#include "services/TrayIcon.h"
 
 #include <string>
 
@@ -16,6 +17,7 @@ struct ConfigServices {
     Registry& registry;
     MainView& view;
     ToolWindows tools;
+    TrayIcon& tray;
     // The command written to start the program with the desktop session.
     std::string runCommand;
 };

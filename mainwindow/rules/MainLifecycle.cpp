@@ -187,7 +187,9 @@ void MainLifecycle::Activated() {
 }
 
 CloseDecision MainLifecycle::CloseRequested(bool sessionEnds) {
-    if (sessionEnds) {
+    // Without a notification area a hidden window could never be reached
+    // again, nor the program ended: closing then closes, whatever set tray mode.
+    if (sessionEnds || !s_.tray.Available()) {
         s_.flags.TrayActive = false;
     }
     if (s_.flags.TrayActive) {

@@ -9,7 +9,7 @@ namespace {
 class ConfigMenuTest : public PanelFixture {
 protected:
     const std::string run = "/opt/quavomat/ombrixgo /tray";
-    ConfigMenu menu{{flags, registry, view, windows.Tools(), run}};
+    ConfigMenu menu{{flags, registry, view, windows.Tools(), tray, run}};
 };
 
 TEST_F(ConfigMenuTest, AlwaysOnTopTakesTheOpenWindowsAlong) {
@@ -72,6 +72,14 @@ TEST_F(ConfigMenuTest, StartupOnMakesCloseHideAndAnEmptyHandOverShowAgain) {
     EXPECT_FALSE(view.MenuChecked(MenuItem::Startup));
     EXPECT_EQ(registry.values.count({{Hive::CurrentUser, FakeRegistry::Normal(RunKey)}, "Ombrix"}),
               0u);
+}
+
+TEST_F(ConfigMenuTest, StartupWithoutNotificationAreaLeavesTrayModeOff) {
+    tray.available = false;
+    menu.startup_Click();
+    EXPECT_EQ(registry.Get("Ombrix", RunKey), run);
+    EXPECT_TRUE(view.MenuChecked(MenuItem::Startup));
+    EXPECT_FALSE(flags.TrayActive);
 }
 
 TEST(EnableMainWindows, MovesOnlyOpenWindowsAndTheTopmostBandOnlyWhenOnTop) {

@@ -304,12 +304,17 @@ TEST_F(LifecycleTest, CloseInTrayModeHidesWindows) {
     struct Case {
         bool tray;
         bool sessionEnds;
+        bool notificationArea;
         CloseDecision decision;
     };
-    for (const Case& c :
-         {Case{true, false, CloseDecision::Hide}, Case{true, true, CloseDecision::Close},
-          Case{false, false, CloseDecision::Close}}) {
+    for (const Case& c : {Case{true, false, true, CloseDecision::Hide},
+                          Case{true, true, true, CloseDecision::Close},
+                          Case{false, false, true, CloseDecision::Close},
+                          // Tray mode set by any path while the desktop has
+                          // no notification area: nothing could show the window again.
+                          Case{true, false, false, CloseDecision::Close}}) {
         flags.TrayActive = c.tray;
+        tray.available = c.notificationArea;
         flags.WizardOpen = flags.CalculatorOpen = true;
         windows = FakeWindows();
         view.visible = true;
