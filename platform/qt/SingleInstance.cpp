@@ -99,13 +99,12 @@ void LocalInstanceChannel::Accept() {
             }
             if (decoder->Current() == HandOverDecoder::State::Complete) {
                 idle->stop();
-                QPointer<QLocalSocket> alive(socket);
-                receive_(decoder->Text());
-                if (alive) {
-                    alive->write(&HandOverDone, 1);
-                    alive->flush();
-                    alive->disconnectFromServer();
-                }
+                // Answer first: the copy that handed over ends at once, not
+                // when whatever the command opens (a message box) is closed.
+                socket->write(&HandOverDone, 1);
+                socket->flush();
+                socket->disconnectFromServer();
+                QTimer::singleShot(0, this, [this, text = decoder->Text()] { receive_(text); });
             }
         });
     }

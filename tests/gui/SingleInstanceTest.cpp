@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <future>
 
 #include <sys/socket.h>
@@ -25,11 +26,16 @@ protected:
     QTemporaryDir folder;
     QString name = folder.filePath("instance");
     std::vector<std::string> received;
+    std::function<void()> whileRunning; // what the received command does at length
     platform::LocalInstanceChannel first{name, 3000};
 
     bool BecomeFirstCopy() {
-        return !first.HandOverToRunningCopy(
-            "", [this](const std::string& text) { received.push_back(text); });
+        return !first.HandOverToRunningCopy("", [this](const std::string& text) {
+            received.push_back(text);
+            if (whileRunning) {
+                whileRunning();
+            }
+        });
     }
 
     // Runs a second copy's hand-over on its own thread while this one serves events.
@@ -41,6 +47,7 @@ protected:
         while (result.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
             QCoreApplication::processEvents();
         }
+        QCoreApplication::processEvents(); // the command runs once the hand-over is answered
         return result.get();
     }
 };
@@ -57,6 +64,35 @@ TEST_F(SingleInstanceTest, SecondCopyHandsItsCommandLineToTheFirst) {
     struct stat info {};
     ASSERT_EQ(::stat(name.toLocal8Bit().constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0077, 0u);
+}
+
+TEST_F(SingleInstanceTest, SecondCopyEndsWhileTheFirstStillRunsTheCommand) {
+    ASSERT_TRUE(BecomeFirstCopy());
+    std::atomic<bool> secondEnded{false};
+    bool endedMeanwhile = false;
+    // The command holds the first copy as an open message box would.
+    whileRunning = [&] {
+        QElapsedTimer held;
+        held.start();
+        while (!secondEnded && held.elapsed() < 2000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        endedMeanwhile = secondEnded;
+    };
+    auto second = std::async(std::launch::async, [&] {
+        platform::LocalInstanceChannel copy(name, 3000);
+        const bool handed = copy.HandOverToRunningCopy("/tmp/x.nod", [](const std::string&) {});
+        secondEnded = true;
+        return handed;
+    });
+    while (received.empty() &&
+           second.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(second.get());
+    EXPECT_EQ(received, std::vector<std::string>{"/tmp/x.nod"});
+    EXPECT_TRUE(endedMeanwhile);
 }
 
 TEST_F(SingleInstanceTest, StaleSocketOfAKilledCopyIsTakenOver) {
