@@ -1,6 +1,8 @@
 #include "mainwindow/rules/CommandLine.h"
 
 #include "base/TextCase.h"
+#include "engine/ConversionPath.h"
+#include "platform/posix/Paths.h"
 
 namespace ombrix {
 
@@ -42,6 +44,16 @@ std::string LanguageFromCommandLine(std::string_view commandLine) {
 
 bool IsTraySwitch(std::string_view commandLine) {
     return commandLine == "/tray";
+}
+
+std::string WithFileFromStartFolder(const std::string& commandLine,
+                                    const std::string& startFolder) {
+    if (commandLine.empty() || startFolder.empty() || platform::IsAbsolutePath(commandLine)) {
+        return commandLine;
+    }
+    std::string name = commandLine;
+    const std::string here = ResolveConversionPath(name, {startFolder, ""});
+    return platform::FileExists(here) ? here : commandLine;
 }
 
 } // namespace ombrix

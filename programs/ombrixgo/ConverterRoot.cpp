@@ -20,6 +20,7 @@
 #include "settings/SettingsEnvironment.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QStringList>
@@ -40,7 +41,10 @@ int RunConverter() {
     const SettingsEnvironment environment = ProcessSettingsEnvironment();
     const std::string programFolder = platform::ExecutableFolder();
     const platform::ProgramFolders folders{programFolder, DataFolder(environment, programFolder)};
-    const std::string commandLine = CommandLineText(QApplication::arguments());
+    // A file named relative to where the program was started is made whole
+    // before any copy resolves it against its own folder.
+    const std::string commandLine = WithFileFromStartFolder(
+        CommandLineText(QApplication::arguments()), platform::ToWin1252(QDir::currentPath()));
     const std::string executable =
         platform::ToWin1252(QFileInfo(QApplication::applicationFilePath()).fileName());
     const QIcon icon(platform::FromWin1252(programFolder) + QStringLiteral("/icons/ombrixgo.png"));
