@@ -84,8 +84,10 @@ frmAbout::frmAbout(AboutServices services, bool openedFromEditor)
     cmdOK->setDefault(true);
     cmdSysInfo = MakeButton(this, "cmdSysInfo", QRect(331, 355, 120, 30), "&System Info...");
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdSysInfo, &QPushButton::clicked, this,
-            [this] { StartSysInfo(s_.registry, s_.starter, s_.messages); });
+    connect(cmdSysInfo, &QPushButton::clicked, this, [this] {
+        StartSysInfo(s_.registry, s_.starter, s_.messages,
+                     qEnvironmentVariable("PATH").toStdString());
+    });
 
     if (!openedFromEditor_) {
         // Shown without waiting, yet nothing else of the program takes input meanwhile.

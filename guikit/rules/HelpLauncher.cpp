@@ -73,7 +73,8 @@ bool GetKeyValue(const Registry& registry, Hive root, std::string_view key,
     return !value.empty();
 }
 
-void StartSysInfo(const Registry& registry, ProgramStarter& starter, MessageSink& sink) {
+void StartSysInfo(const Registry& registry, ProgramStarter& starter, MessageSink& sink,
+                  std::string_view searchPath) {
     std::string path;
     std::string folder;
     if (!GetKeyValue(registry, Hive::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
@@ -84,6 +85,14 @@ void StartSysInfo(const Registry& registry, ProgramStarter& starter, MessageSink
             platform::FileExists(folder + "\\MSINFO32.EXE")) {
             path = folder + "\\MSINFO32.EXE";
         }
+    }
+    // Linux desktops ship their own; the first one installed is taken.
+    for (const char* program :
+         {"kinfocenter", "gnome-system-monitor", "hardinfo2", "hardinfo", "mate-system-monitor"}) {
+        if (!path.empty()) {
+            break;
+        }
+        path = platform::FindProgramOnPath(program, searchPath);
     }
     if (path.empty() || !starter.Start(path)) {
         sink.Show({MessageIcon::None, MessageButtons::Ok, "", std::string(SysInfoUnavailable)});

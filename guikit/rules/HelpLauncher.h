@@ -35,8 +35,10 @@ bool GetKeyValue(const Registry& registry, Hive root, std::string_view key,
 inline constexpr std::string_view SysInfoUnavailable =
     "System Information Is Unavailable At This Time";
 
-// Starts the system information program named in the settings store, or
-// says that there is none.
-void StartSysInfo(const Registry& registry, ProgramStarter& starter, MessageSink& sink);
+// Starts the system information program named in the settings store, else
+// the first of a desktop's own such programs found in `searchPath` (the
+// PATH), or says that there is none.
+void StartSysInfo(const Registry& registry, ProgramStarter& starter, MessageSink& sink,
+                  std::string_view searchPath);
 
 } // namespace ombrix

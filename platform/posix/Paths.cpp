@@ -1,7 +1,10 @@
 #include "platform/posix/Paths.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace ombrix::platform {
 
@@ -23,6 +26,20 @@ std::string ToFileSystemPath(std::string_view path) {
 bool FileExists(std::string_view path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(ToFileSystemPath(path), ec);
+}
+
+std::string FindProgramOnPath(std::string_view name, std::string_view searchPath) {
+    while (!searchPath.empty()) {
+        const std::size_t end = std::min(searchPath.find(':'), searchPath.size());
+        const std::string_view folder = searchPath.substr(0, end);
+        searchPath.remove_prefix(std::min(end + 1, searchPath.size()));
+        if (folder.empty())
+            continue; // the current folder is no place to take a program from
+        const std::string candidate = std::string(folder) + '/' + std::string(name);
+        if (FileExists(candidate) && ::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+    }
+    return {};
 }
 
 std::string ExecutableFolder() {

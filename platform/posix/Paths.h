@@ -18,6 +18,9 @@ bool IsAbsolutePath(std::string_view path);
 // The name as the file system wants it: "\" becomes "/" where that is the separator.
 std::string ToFileSystemPath(std::string_view path);
 bool FileExists(std::string_view path);
+// The first executable file `name` in the folders of `searchPath` (":"
+// between folders, as in PATH); empty when none holds one.
+std::string FindProgramOnPath(std::string_view name, std::string_view searchPath);
 // The folder of the running executable, links resolved, no trailing separator.
 std::string ExecutableFolder();
 

@@ -75,21 +75,40 @@ TEST_F(SysInfoTest, StartsTheStoredProgramOrSaysItIsUnavailable) {
     constexpr std::string_view PathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
     constexpr std::string_view FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
     Touch("MSINFO32.EXE");
+    // A desktop's own programs in two folders of a search path; one is not executable.
+    const std::string desktop = folder + "/desktop";
+    const std::string other = folder + "/other";
+    std::filesystem::create_directories(desktop);
+    std::filesystem::create_directories(other);
+    for (const std::string& program :
+         {desktop + "/hardinfo", other + "/gnome-system-monitor", other + "/kinfocenter"}) {
+        std::ofstream(program) << "#!/bin/sh\n";
+        std::filesystem::permissions(program, program.ends_with("kinfocenter")
+                                                  ? std::filesystem::perms::owner_read
+                                                  : std::filesystem::perms::owner_all);
+    }
+    const std::string search = "::" + desktop + ":" + other;
     struct Case {
         const char* what;
-        std::string path, msinfoFolder;
+        std::string path, msinfoFolder, searchPath;
         bool starts;
         std::string started; // empty: nothing started
         bool message;
     };
     const Case cases[] = {
-        {"stored path", "/usr/bin/sysinfo", folder, true, "/usr/bin/sysinfo", false},
-        {"stored path with its NUL", std::string("/usr/bin/sysinfo\0", 17), "", true,
+        {"stored path", "/usr/bin/sysinfo", folder, search, true, "/usr/bin/sysinfo", false},
+        {"stored path with its NUL", std::string("/usr/bin/sysinfo\0", 17), "", "", true,
          "/usr/bin/sysinfo", false},
-        {"folder holding the program", "", folder, true, folder + "\\MSINFO32.EXE", false},
-        {"folder without the program", "", folder + "/none", true, "", true},
-        {"nothing stored", "", "", true, "", true},
-        {"program does not start", "/usr/bin/sysinfo", "", false, "/usr/bin/sysinfo", true},
+        {"folder holding the program", "", folder, search, true, folder + "\\MSINFO32.EXE", false},
+        {"folder without the program", "", folder + "/none", "", true, "", true},
+        {"nothing stored", "", "", "", true, "", true},
+        {"program does not start", "/usr/bin/sysinfo", "", "", false, "/usr/bin/sysinfo", true},
+        // The first executable one in the order of preference, wherever on the path.
+        {"desktop program on the path", "", "", search, true, other + "/gnome-system-monitor",
+         false},
+        {"desktop program in a later folder", "", "", desktop, true, desktop + "/hardinfo", false},
+        {"desktop program does not start", "", "", search, false, other + "/gnome-system-monitor",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -103,7 +122,7 @@ TEST_F(SysInfoTest, StartsTheStoredProgramOrSaysItIsUnavailable) {
         FakeStarter starter;
         starter.works = c.starts;
         RecordingSink sink;
-        StartSysInfo(registry, starter, sink);
+        StartSysInfo(registry, starter, sink, c.searchPath);
         EXPECT_EQ(starter.started.empty() ? "" : starter.started[0], c.started);
         ASSERT_EQ(sink.messages.size(), c.message ? 1u : 0u);
         if (c.message) {
