@@ -1,5 +1,6 @@
 #include "guikit/WindowTexts.h"
 
+#include "guikit/rules/Mnemonics.h"
 #include "platform/qt/Win1252.h"
 
 #include <QAbstractButton>
@@ -37,7 +38,8 @@ bool SetCaption(QWidget& window, const QString& name, const QString& text) {
     return false;
 }
 
-bool SetToolTip(QWidget& window, const QString& name, const QString& text) {
+bool SetToolTip(QWidget& window, const QString& name, const std::string& caption) {
+    const QString text = platform::FromWin1252(WithoutMnemonics(caption));
     if (auto* widget = window.findChild<QWidget*>(name)) {
         widget->setToolTip(text);
         return true;
@@ -56,9 +58,9 @@ bool ApplyWindowTexts(QWidget& window, const std::vector<ControlText>& texts) {
     for (const ControlText& t : texts) {
         const QString name =
             QString::fromLatin1(t.control.data(), static_cast<qsizetype>(t.control.size()));
-        const QString text = platform::FromWin1252(t.text);
-        const bool done = t.kind == ControlText::Kind::Caption ? SetCaption(window, name, text)
-                                                               : SetToolTip(window, name, text);
+        const bool done = t.kind == ControlText::Kind::Caption
+                              ? SetCaption(window, name, platform::FromWin1252(t.text))
+                              : SetToolTip(window, name, t.text);
         all = all && done;
     }
     return all;

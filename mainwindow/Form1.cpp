@@ -38,6 +38,9 @@ constexpr int LabelHeight = 255;
 constexpr int ClientWidth = 5160;
 constexpr int ClientHeight = 2970;
 const QRect ListGeometry = Twips(2520, 120, 2415, 315);
+const QRect DigitchekGeometry = Twips(120, 2400, 1935, 375);
+const QRect Check1Geometry = Twips(2640, 2400, 1575, 375);
+const QRect Combo2Geometry = Twips(4200, 2400, 615, 315);
 
 template <typename W> W* Control(QWidget* parent, const char* name, const QRect& geometry) {
     auto* widget = new W(parent);
@@ -75,6 +78,10 @@ Form1::Form1(MainWindowServices services)
       config_({s_.flags, s_.registry, *this, s_.tools, s_.tray, s_.runCommand}),
       owners_(s_.flags, *this, s_.tools) {
     setObjectName(QStringLiteral("Form1"));
+    // The window has a fixed size: a maximize button would do nothing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Quavomat Euro Edition"));
     BuildPanel();
     menus_ = new MainMenuBar(*menuBar(), MenuHandlers());
@@ -122,11 +129,11 @@ void Form1::BuildPanel() {
     options->addButton(Option1);
     options->addButton(Option2);
 
-    Digitchek = Control<QCheckBox>(surface_, "Digitchek", Twips(120, 2400, 1935, 375));
+    Digitchek = Control<QCheckBox>(surface_, "Digitchek", DigitchekGeometry);
     Digitchek->setText(QStringLiteral("Digit"));
-    Check1 = Control<QCheckBox>(surface_, "Check1", Twips(2640, 2400, 1575, 375));
+    Check1 = Control<QCheckBox>(surface_, "Check1", Check1Geometry);
     Check1->setText(QStringLiteral("Check1"));
-    Combo2 = MakeList(surface_, "Combo2", Twips(4200, 2400, 615, 315));
+    Combo2 = MakeList(surface_, "Combo2", Combo2Geometry);
     for (int i = 0; i <= 11; ++i) {
         Combo2->addItem(QString::number(i));
     }
@@ -183,6 +190,22 @@ void Form1::FitListCaption() {
         std::clamp(captionEnd, ListGeometry.left(), ListGeometry.right() + 1 - NarrowestList);
     Combo1->setGeometry(left, ListGeometry.top(), ListGeometry.right() + 1 - left,
                         ListGeometry.height());
+}
+
+void Form1::FitFormatCaptions() {
+    const auto fit = [](QCheckBox& box, const QRect& designed, int shift) {
+        const int width = std::max(designed.width(), box.sizeHint().width());
+        box.setGeometry(designed.x() + shift, designed.y(), width, designed.height());
+        return shift + width - designed.width(); // how far what follows must move
+    };
+    int shift = fit(*Digitchek, DigitchekGeometry, 0);
+    shift = fit(*Check1, Check1Geometry, shift);
+    Combo2->move(Combo2Geometry.x() + shift, Combo2Geometry.y());
+    surface_->setFixedSize(Px(ClientWidth) + shift, Px(ClientHeight));
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    adjustSize();
+    setFixedSize(size());
 }
 
 StartupOutcome Form1::Start(const std::string& commandLine) {
@@ -312,10 +335,25 @@ void Form1::SetLabels(const PanelLabels& labels) {
 
 void Form1::ClearList() {
     Combo1->clear();
+    widestListEntry_ = 0;
+    Combo1->view()->setMinimumWidth(0);
 }
 
 void Form1::AddListItem(const std::string& name) {
-    Combo1->addItem(FromWin1252(name));
+    const QString entry = FromWin1252(name);
+    Combo1->addItem(entry);
+    // The drop-down part shows the longest entry whole, however narrow the list.
+    constexpr int Margins = 32; // frame, item padding and the scroll bar
+    const int width = Combo1->view()->fontMetrics().horizontalAdvance(entry) + Margins;
+    if (width > widestListEntry_) {
+        widestListEntry_ = width;
+        Combo1->view()->setMinimumWidth(width);
+    }
+}
+
+void Form1::ShowStartOfListText() {
+    // A long title shows its beginning, where titles differ.
+    Combo1->lineEdit()->setCursorPosition(0);
 }
 
 void Form1::RemoveListItem(std::int16_t index) {
@@ -330,6 +368,7 @@ void Form1::RemoveListItem(std::int16_t index) {
 
 void Form1::SelectListItem(std::int16_t index) {
     Combo1->setCurrentIndex(index);
+    ShowStartOfListText();
 }
 
 std::int16_t Form1::ListSelection() const {
@@ -338,6 +377,7 @@ std::int16_t Form1::ListSelection() const {
 
 void Form1::SetListText(const std::string& text) {
     Combo1->lineEdit()->setText(FromWin1252(text));
+    ShowStartOfListText();
 }
 
 std::string Form1::FieldText(int field) const {
@@ -345,7 +385,12 @@ std::string Form1::FieldText(int field) const {
 }
 
 void Form1::SetFieldText(int field, const std::string& text) {
-    Field(field)->setText(FromWin1252(text));
+    QLineEdit* shown = Field(field);
+    shown->setText(FromWin1252(text));
+    // A long value shows its first digits, unless the user is typing there.
+    if (!shown->hasFocus()) {
+        shown->setCursorPosition(0);
+    }
 }
 
 void Form1::SetActiveOption(int field) {

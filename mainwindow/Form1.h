@@ -57,6 +57,9 @@ public:
     void OpenConversion();
     // Makes room for a list caption wider than its designed place.
     void FitListCaption();
+    // Widens a number-format caption that does not fit, moves what follows
+    // it to the right and lets the window grow, so no caption is cut.
+    void FitFormatCaptions();
 
     // MainView.
     std::string Caption() const override;
@@ -90,7 +93,10 @@ public:
     void SetTopmost(bool on) override;
     void ClearDrawing() override;
     void CentreWindow() override;
-    void LanguageApplied() override { FitListCaption(); }
+    void LanguageApplied() override {
+        FitListCaption();
+        FitFormatCaptions();
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +108,7 @@ private:
     MainMenuHandlers MenuHandlers();
     void ConnectPanel();
     QLineEdit* Field(int field) const { return field == 1 ? Text1 : Text2; }
+    void ShowStartOfListText();
     bool FieldKeyEvent(int field, const QKeyEvent& key);
     void About_Click();
 
@@ -134,6 +141,7 @@ private:
     MainMenuBar* menus_ = nullptr;
     FieldEditActions* editActions_ = nullptr;
     ImageButtonStrip* images_ = nullptr;
+    int widestListEntry_ = 0;
 };
 
 } // namespace ombrix

@@ -104,7 +104,7 @@ TEST_F(GuiFixture, WindowTextsReachControlsByName) {
                                          {"Check1", K::Caption, "Vaste decimalen"},
                                          {"Help", K::Caption, "&Hulp"},
                                          {"Wizard", K::Caption, "Wizard \x80"},
-                                         {"Image1", K::ToolTip, "Tabel omrekenen"}}));
+                                         {"Image1", K::ToolTip, "&Tabel omrekenen"}}));
     EXPECT_EQ(Label7()->text(), "Ort:");
     EXPECT_EQ(Check1()->text(), "Vaste decimalen");
     EXPECT_EQ(Menu("Help")->title(), "&Hulp");
@@ -130,6 +130,57 @@ TEST_F(GuiFixture, ListGivesWayToALongCaptionButKeepsItsRightEdge) {
             EXPECT_GT(list.left(), captionEnd);
         }
     }
+}
+
+TEST_F(GuiFixture, LongCaptionsWidenTheirPlaceAndTheWindowGrows) {
+    const QRect digit = Digitchek()->geometry();
+    const QRect check = Check1()->geometry();
+    const QRect decimals = Combo2()->geometry();
+    const int width = form->width();
+    Digitchek()->setText("Cijfergroepering in duizendtallen");
+    Check1()->setText("Vast aantal decimalen na de komma");
+    form->LanguageApplied();
+    for (QCheckBox* box : {Digitchek(), Check1()}) {
+        EXPECT_GE(box->width(), box->sizeHint().width()) << box->objectName().toStdString();
+    }
+    EXPECT_GT(Check1()->x(), Digitchek()->geometry().right());
+    EXPECT_GE(Combo2()->x(), Check1()->geometry().right()); // adjacent, as designed
+    EXPECT_EQ(Combo2()->size(), decimals.size());
+    EXPECT_LE(Combo2()->geometry().right(), form->centralWidget()->width());
+    EXPECT_EQ(form->width() - width, Combo2()->x() - decimals.x()); // grown by the shift
+
+    // Captions that fit keep the designed places and size.
+    Digitchek()->setText("Digit");
+    Check1()->setText("Fixed");
+    form->LanguageApplied();
+    EXPECT_EQ(Digitchek()->geometry(), digit);
+    EXPECT_EQ(Check1()->geometry(), check);
+    EXPECT_EQ(Combo2()->geometry(), decimals);
+    EXPECT_EQ(form->width(), width);
+}
+
+TEST_F(GuiFixture, LongTextsShowTheirStartAndTheDropDownTheLongestEntry) {
+    const std::string title = "Veldmark dialling codes and a great deal more text";
+    form->AddListItem("ATS");
+    form->AddListItem(title);
+    EXPECT_GE(Combo1()->view()->minimumWidth(),
+              Combo1()->view()->fontMetrics().horizontalAdvance(QString::fromStdString(title)));
+    form->SelectListItem(1);
+    EXPECT_EQ(Combo1()->lineEdit()->cursorPosition(), 0);
+    form->SetListText(title);
+    EXPECT_EQ(Combo1()->lineEdit()->cursorPosition(), 0);
+    const std::string value = "1234567890123456789012345678.00";
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Text1()->setFocus();
+    form->SetFieldText(2, value); // the result beside the field being typed in
+    EXPECT_EQ(Text2()->cursorPosition(), 0);
+    form->SetFieldText(1, value);
+    EXPECT_EQ(Text1()->cursorPosition(), static_cast<int>(value.size()));
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)); // fixed size
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
 class StartedForm : public GuiFixture {
