@@ -56,6 +56,12 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
     return label;
 }
 
+// Whether a line shows `text` whole, whatever the caret's place.
+bool FitsIn(const QLineEdit& line, const QString& text) {
+    constexpr int Padding = 6; // the frame and text margins of a line
+    return line.fontMetrics().horizontalAdvance(text) + Padding <= line.width();
+}
+
 QComboBox* MakeList(QWidget* parent, const char* name, const QRect& geometry) {
     auto* list = Control<QComboBox>(parent, name, geometry);
     list->setEditable(true);
@@ -353,7 +359,10 @@ void Form1::AddListItem(const std::string& name) {
 
 void Form1::ShowStartOfListText() {
     // A long title shows its beginning, where titles differ.
-    Combo1->lineEdit()->setCursorPosition(0);
+    QLineEdit* line = Combo1->lineEdit();
+    if (!FitsIn(*line, line->text())) {
+        line->setCursorPosition(0);
+    }
 }
 
 void Form1::RemoveListItem(std::int16_t index) {
@@ -387,8 +396,9 @@ std::string Form1::FieldText(int field) const {
 void Form1::SetFieldText(int field, const std::string& text) {
     QLineEdit* shown = Field(field);
     shown->setText(FromWin1252(text));
-    // A long value shows its first digits, unless the user is typing there.
-    if (!shown->hasFocus()) {
+    // A value too long for the field shows its first digits, unless the user
+    // is typing there; one that fits keeps the caret at its end for typing on.
+    if (!shown->hasFocus() && !FitsIn(*shown, shown->text())) {
         shown->setCursorPosition(0);
     }
 }

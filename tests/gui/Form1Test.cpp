@@ -178,6 +178,9 @@ TEST_F(GuiFixture, LongTextsShowTheirStartAndTheDropDownTheLongestEntry) {
     EXPECT_EQ(Text2()->cursorPosition(), 0);
     form->SetFieldText(1, value);
     EXPECT_EQ(Text1()->cursorPosition(), static_cast<int>(value.size()));
+    Text1()->clearFocus();
+    form->SetFieldText(2, "12.50"); // fits: the caret stays at the end to type on
+    EXPECT_EQ(Text2()->cursorPosition(), 5);
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)); // fixed size
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));

@@ -20,7 +20,7 @@ program=$!
 sleep 2.5
 shown=$(window_state)
 # "Exit" of the File menu: in tray mode it only hides the window.
-geometry=$(xwininfo -root -tree | awk '/"ombrixgo"/ && /344x/ {print $NF}' | head -1)
+geometry=$(xwininfo -root -tree | awk '/"ombrixgo"/ && / 3[0-9][0-9]x[0-9]+\+/ {print $NF}' | head -1)
 x=$(echo "$geometry" | sed -E 's/^\+([0-9]+)\+.*/\1/')
 y=$(echo "$geometry" | sed -E 's/^\+[0-9]+\+([0-9]+)/\1/')
 xdotool mousemove $((x + 20)) $((y + 8)) click 1
