@@ -9,6 +9,7 @@
 #include "mainwindow/rules/Knipname.h"
 #include "mainwindow/tray1.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/TaskBar.h"
 #include "platform/qt/Win1252.h"
 
 #include <QAbstractItemView>
@@ -481,6 +482,19 @@ void Form1::SetWindowEnabled(bool enabled) {
 
 void Form1::SetTopmost(bool on) {
     platform::SetTopmost(*this, on);
+}
+
+void Form1::SetOnTaskBar(bool on) {
+    onTaskBar_ = on;
+    platform::SetOnTaskBar(*this, on);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    // The window manager forgets the state while the window is hidden.
+    if (!onTaskBar_) {
+        platform::SetOnTaskBar(*this, false);
+    }
+    QMainWindow::showEvent(event);
 }
 
 void Form1::ClearDrawing() {

@@ -91,6 +91,7 @@ public:
     bool WindowEnabled() const override;
     void SetWindowEnabled(bool enabled) override;
     void SetTopmost(bool on) override;
+    void SetOnTaskBar(bool on) override;
     void ClearDrawing() override;
     void CentreWindow() override;
     void LanguageApplied() override {
@@ -99,6 +100,7 @@ public:
     }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -142,6 +144,7 @@ private:
     FieldEditActions* editActions_ = nullptr;
     ImageButtonStrip* images_ = nullptr;
     int widestListEntry_ = 0;
+    bool onTaskBar_ = true;
 };
 
 } // namespace ombrix

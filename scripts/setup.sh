@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+    qt6-base-dev libxcb1-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth imagemagick units trayer x11-utils xdotool xclip openbox bc
 )

@@ -18,6 +18,7 @@ bool TrayRules::EnterTrayMode(bool writeSetting) {
     }
     s_.view.SetMenuChecked(MenuItem::Tray, true);
     s_.icon.Add(TrayTip(s_.view.Caption()));
+    s_.view.SetOnTaskBar(false);
     host_.StartTimer();
     return true;
 }
@@ -28,6 +29,7 @@ void TrayRules::LeaveTrayMode() {
     s_.view.SetMenuChecked(MenuItem::Tray, false);
     host_.StopTimer();
     s_.icon.Remove();
+    s_.view.SetOnTaskBar(true);
 }
 
 void TrayRules::Mtray_Click() {

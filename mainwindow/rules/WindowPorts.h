@@ -57,6 +57,9 @@ public:
     virtual bool WindowEnabled() const = 0;
     virtual void SetWindowEnabled(bool enabled) = 0;
     virtual void SetTopmost(bool on) = 0;
+    // Listed on the desktop's task bar; off while the program waits in the
+    // notification area.
+    virtual void SetOnTaskBar(bool on) = 0;
     // Erases what was drawn on the window (the image buttons' frames).
     virtual void ClearDrawing() = 0;
     // Centres the window as a first start does.

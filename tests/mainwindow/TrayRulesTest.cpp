@@ -33,6 +33,7 @@ TEST_F(TrayTest, TrayItemTurnsTrayModeOnAndOff) {
     EXPECT_TRUE(tray.shown);
     EXPECT_EQ(tray.tips, std::vector<std::string>{"Euro-DEM"});
     EXPECT_TRUE(host.timer);
+    EXPECT_FALSE(view.onTaskBar);
 
     rules.Mtray_Click();
     EXPECT_FALSE(flags.TrayActive);
@@ -40,6 +41,7 @@ TEST_F(TrayTest, TrayItemTurnsTrayModeOnAndOff) {
     EXPECT_FALSE(view.MenuChecked(MenuItem::Tray));
     EXPECT_FALSE(tray.shown);
     EXPECT_FALSE(host.timer);
+    EXPECT_TRUE(view.onTaskBar);
 }
 
 TEST_F(TrayTest, WithoutANotificationAreaTheItemIsDisabledAndChangesNothing) {
@@ -48,6 +50,7 @@ TEST_F(TrayTest, WithoutANotificationAreaTheItemIsDisabledAndChangesNothing) {
     EXPECT_FALSE(view.menuEnabled.at(MenuItem::Tray));
     rules.Mtray_Click();
     EXPECT_FALSE(flags.TrayActive);
+    EXPECT_TRUE(view.onTaskBar);
     EXPECT_FALSE(registry.Has("Tray"));
     EXPECT_FALSE(view.MenuChecked(MenuItem::Tray));
     EXPECT_FALSE(host.timer);

@@ -165,6 +165,7 @@ public:
     int drawingsCleared = 0;
     int centred = 0;
     int languagesApplied = 0;
+    bool onTaskBar = true;
     std::vector<bool> topmostCalls;
 
     std::string Caption() const override { return caption; }
@@ -214,6 +215,7 @@ public:
     void SetWindowEnabled(bool on) override { enabled = on; }
     void SetTopmost(bool on) override { topmostCalls.push_back(on); }
     void ClearDrawing() override { ++drawingsCleared; }
+    void SetOnTaskBar(bool on) override { onTaskBar = on; }
     void CentreWindow() override { ++centred; }
     void LanguageApplied() override { ++languagesApplied; }
 };
