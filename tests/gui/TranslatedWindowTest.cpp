@@ -45,10 +45,10 @@ TEST_P(TranslatedWindow, ShowsTheLanguageFilesCaptions) {
 INSTANTIATE_TEST_SUITE_P(
     Languages, TranslatedWindow,
     ::testing::Values(Captions{"nld.lng", "&Bestand", "&Afsluiten",
-                               "Omrekening:", "Cijfergroepering", "Vaste decimalen", "&Opties",
+                               "Omrekening:", "Cijfergroepering", "Decimalen", "&Opties",
                                "&Rekenmachine", "&Over Quavomat"},
                       Captions{"deu.lng", "&Datei", "&Beenden", "Umrechnung:", "Zifferngruppierung",
-                               "Feste Dezimalstellen", "&Optionen", "&Taschenrechner",
+                               "Feste Stellen", "&Optionen", "&Taschenrechner",
                                "Ü&ber Quavomat"}),
     [](const auto& testCase) { return std::string(testCase.param.file).substr(0, 3); });
 
