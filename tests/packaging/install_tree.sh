@@ -60,12 +60,14 @@ for icon in $(sed -n 's/^Icon=//p' "$usr"/share/applications/*.desktop) text-x-q
     done
 done
 for page in ombrixgo ombrixconv; do
-    [ -f "$usr/share/man/man1/$page.1" ] || fail "man page $page.1 missing"
+    man_page=$usr/share/man/man1/$page.1.gz
+    [ -f "$man_page" ] || fail "man page $page.1.gz missing"
+    cmp -s <(gzip -dc "$man_page") "$packaging/man/$page.1" || fail "man page $page.1.gz differs"
 done
 # The editor's files come with the editor program only.
 if [ -x "$program_dir/OmbrixEditor" ]; then
     [ -f "$usr/share/applications/example.quavomat.OmbrixEditor.desktop" ] || fail "editor entry"
-    [ -f "$usr/share/man/man1/OmbrixEditor.1" ] || fail "editor man page"
+    [ -f "$usr/share/man/man1/OmbrixEditor.1.gz" ] || fail "editor man page"
 fi
 
 # The installed converter through its link, with a fresh user and the data
