@@ -1,7 +1,10 @@
 // Paints the pictures of the converter's image buttons and its window icon
 // into PNG files: ombrixgo_icons FOLDER writes NAME.png (32 px) and
-// NAME@2x.png (64 px) for each picture.
+// NAME@2x.png (64 px) for each picture. ombrixgo_icons --hicolor FOLDER
+// writes the desktop's icons instead: the two programs' application icons and
+// the definition file's type icon, at each size of the hicolor theme.
 
+#include <QByteArray>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -122,15 +125,93 @@ void Application(QPainter& p) {
     p.drawLine(QPointF(9.5, 17.5), QPointF(17, 17.5));
 }
 
+// A sheet of paper with a folded corner, the base of the two file pictures.
+void Sheet(QPainter& p) {
+    p.setPen(QPen(QColor(110, 115, 130), 1.0));
+    p.setBrush(QColor(250, 250, 252));
+    QPainterPath sheet;
+    sheet.moveTo(5.5, 1.5);
+    sheet.lineTo(20.5, 1.5);
+    sheet.lineTo(26.5, 7.5);
+    sheet.lineTo(26.5, 30.5);
+    sheet.lineTo(5.5, 30.5);
+    sheet.closeSubpath();
+    p.drawPath(sheet);
+    p.setBrush(QColor(215, 218, 228));
+    QPainterPath corner;
+    corner.moveTo(20.5, 1.5);
+    corner.lineTo(20.5, 7.5);
+    corner.lineTo(26.5, 7.5);
+    corner.closeSubpath();
+    p.drawPath(corner);
+}
+
+void Editor(QPainter& p) {
+    // A definition file's lines with a pencil writing the last one.
+    Sheet(p);
+    p.setPen(QPen(QColor(40, 110, 200), 1.4, Qt::SolidLine, Qt::RoundCap));
+    for (double y = 10; y < 24; y += 3.5) {
+        p.drawLine(QPointF(9, y), QPointF(y < 12 ? 17.0 : 23.0, y));
+    }
+    p.save();
+    p.translate(19, 22);
+    p.rotate(-45);
+    p.setPen(QPen(QColor(120, 70, 0), 0.8));
+    p.setBrush(QColor(255, 190, 40));
+    p.drawRect(QRectF(-2, -2.5, 14, 5));
+    p.setBrush(QColor(240, 200, 160));
+    QPainterPath tip;
+    tip.moveTo(-2, -2.5);
+    tip.lineTo(-7, 0);
+    tip.lineTo(-2, 2.5);
+    tip.closeSubpath();
+    p.drawPath(tip);
+    p.restore();
+}
+
+void DefinitionFile(QPainter& p) {
+    // A conversion definition file: a sheet with the two arrows of the converter.
+    Sheet(p);
+    p.setPen(QPen(QColor(20, 60, 140), 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(9, 11, 14, 14), 40 * 16, 100 * 16);
+    p.setPen(QPen(QColor(230, 160, 0), 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(9, 11, 14, 14), 220 * 16, 100 * 16);
+    p.setPen(QPen(QColor(40, 40, 55), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(12.5, 16.5), QPointF(19.5, 16.5));
+    p.drawLine(QPointF(12.5, 19.5), QPointF(19.5, 19.5));
+}
+
+QImage Paint(int size, const Painter& paint) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 32.0, size / 32.0);
+    paint(painter);
+    painter.end();
+    return image;
+}
+
+// FOLDER/SIZExSIZE/CONTEXT/NAME.png for every size of the hicolor theme.
+bool WriteHicolor(const QString& folder, const char* context, const char* name,
+                  const Painter& paint) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("%1/%2x%2/%3").arg(folder).arg(size).arg(context);
+        QDir().mkpath(dir);
+        const QString file =
+            dir + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png");
+        if (!Paint(size, paint).save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return false;
+        }
+    }
+    return true;
+}
+
 bool Write(const QString& folder, const char* name, const Painter& paint) {
     for (int scale : {1, 2}) {
-        QImage image(32 * scale, 32 * scale, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(scale, scale);
-        paint(painter);
-        painter.end();
+        const QImage image = Paint(32 * scale, paint);
         const QString file = QDir(folder).filePath(
             QString::fromLatin1(name) +
             (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
@@ -146,12 +227,22 @@ bool Write(const QString& folder, const char* name, const Painter& paint) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: ombrixgo_icons FOLDER\n");
+    const bool hicolor = argc == 3 && QByteArray(argv[1]) == "--hicolor";
+    if (argc != 2 && !hicolor) {
+        std::fprintf(stderr, "usage: ombrixgo_icons [--hicolor] FOLDER\n");
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QString folder = QString::fromLocal8Bit(argv[argc - 1]);
     QDir().mkpath(folder);
+    if (hicolor) {
+        // The names the desktop entries and the file type ask for.
+        return WriteHicolor(folder, "apps", "example.quavomat.ombrixgo", Application) &&
+                       WriteHicolor(folder, "apps", "example.quavomat.OmbrixEditor", Editor) &&
+                       WriteHicolor(folder, "mimetypes", "text-x-quavomat-definition",
+                                    DefinitionFile)
+                   ? 0
+                   : 1;
+    }
     const bool ok = Write(folder, "wizard", Wizard) && Write(folder, "calculator", Calculator) &&
                     Write(folder, "openfile", OpenFile) && Write(folder, "ombrixgo", Application);
     return ok ? 0 : 1;

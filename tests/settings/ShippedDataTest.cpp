@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -231,17 +232,142 @@ TEST(ShippedText, ReplacesOldAreaCodesBothWays) {
 
 TEST(ShippedHelp, PagesLinkOnlyToPagesThatExist) {
     const std::filesystem::path help = Bin / "help";
-    for (const char* page : {"index.html", "converting.html", "options.html", "definitions.html"}) {
-        const std::string html = ReadFile(help / page);
-        ASSERT_FALSE(html.empty()) << page;
+    for (const char* page : {"index.html", "converting.html", "options.html", "definitions.html"})
+        EXPECT_TRUE(std::filesystem::exists(help / page)) << page;
+    // The translated pages in the language folders too.
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(help)) {
+        if (entry.path().extension() != ".html")
+            continue;
+        const std::string html = ReadFile(entry.path());
+        ASSERT_FALSE(html.empty()) << entry.path();
         for (std::size_t at = html.find("href=\""); at != std::string::npos;
              at = html.find("href=\"", at + 1)) {
             const std::size_t start = at + 6;
             const std::string target = html.substr(start, html.find('"', start) - start);
-            EXPECT_TRUE(std::filesystem::exists(help / target)) << page << " -> " << target;
+            EXPECT_TRUE(std::filesystem::exists(entry.path().parent_path() / target))
+                << entry.path() << " -> " << target;
         }
     }
 }
+
+// A record as a translation must repeat it: its window and index, and for the
+// about box's block the keyword that the block reader looks for.
+struct RecordKey {
+    std::string window;
+    int index;
+    std::string keyword;
+    auto operator<=>(const RecordKey&) const = default;
+};
+
+struct RecordTexts {
+    std::string text;
+    std::string extra;
+};
+
+// The records of a language file in file order, up to its "end" record.
+std::vector<std::pair<RecordKey, RecordTexts>> Records(const std::filesystem::path& file) {
+    const std::string bytes = ReadFile(file);
+    QuotedFieldReader reader(bytes);
+    std::vector<std::pair<RecordKey, RecordTexts>> records;
+    std::vector<std::string> fields;
+    bool inBlock = false;
+    while (reader.NextRecord(fields, 4) == QuotedFieldReader::RecordStatus::Record) {
+        if (fields[0] == "end")
+            break;
+        if (fields[0].size() != 1 || fields[0][0] < '0' || fields[0][0] > '8')
+            continue; // a comment record
+        const bool blockRecord = fields[0] == "3" && (fields[1] == "103" || inBlock);
+        inBlock = blockRecord && fields[2] != "end";
+        records.push_back({{fields[0], std::stoi(fields[1]), blockRecord ? fields[2] : ""},
+                           {fields[2], fields[3]}});
+    }
+    return records;
+}
+
+// Every language file shipped beside eng.lng, so a new one is checked as well.
+std::vector<std::string> Translations() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(Source)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() == ".lng" && name != "eng.lng")
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class ShippedTranslation : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ShippedTranslation, HasEveryRecordOfTheEnglishFileAndNoOther) {
+    const auto english = Records(Bin / "eng.lng");
+    const auto translated = Records(Bin / GetParam());
+    std::multiset<RecordKey> englishKeys;
+    std::multiset<RecordKey> translatedKeys;
+    for (const auto& record : english)
+        englishKeys.insert(record.first);
+    for (const auto& record : translated)
+        translatedKeys.insert(record.first);
+    for (const RecordKey& key : englishKeys) {
+        EXPECT_EQ(translatedKeys.count(key), englishKeys.count(key))
+            << "record " << key.window << "/" << key.index << " " << key.keyword;
+    }
+    for (const RecordKey& key : translatedKeys) {
+        EXPECT_TRUE(englishKeys.count(key))
+            << "not in eng.lng: " << key.window << "/" << key.index << " " << key.keyword;
+    }
+    // A text or target that English has is not left out; an empty one stays empty.
+    std::map<RecordKey, RecordTexts> byKey;
+    for (const auto& record : translated)
+        byKey.emplace(record.first, record.second);
+    for (const auto& [key, texts] : english) {
+        const auto found = byKey.find(key);
+        if (found == byKey.end())
+            continue;
+        const std::string where = key.window + "/" + std::to_string(key.index);
+        EXPECT_EQ(found->second.text.empty(), texts.text.empty()) << where;
+        EXPECT_EQ(found->second.extra.empty(), texts.extra.empty()) << where;
+    }
+}
+
+TEST_P(ShippedTranslation, IsWindows1252TextThatLoadsForEveryWindowWithoutAMessage) {
+    const std::string name = GetParam();
+    ExpectTextFile(Bin / name);
+    // Text saved as UTF-8 by mistake shows as "Ã" and a second byte in Windows-1252.
+    const std::string bytes = ReadFile(Bin / name);
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        const auto next = static_cast<unsigned char>(bytes[i + 1]);
+        EXPECT_FALSE((c == 0xC2 || c == 0xC3) && next >= 0x80 && next <= 0xBF)
+            << name << " holds UTF-8 at " << i;
+    }
+    for (std::int16_t window = 0; window <= 8; ++window) {
+        RecordingSink sink;
+        MessageTexts texts;
+        LinkTargets targets;
+        const LanguageLoad load = LoadLanguage(name, window, {Installed(), sink, texts, targets});
+        EXPECT_TRUE(load.ok) << window;
+        EXPECT_TRUE(sink.messages.empty()) << window;
+        for (int number : {100, 101, 102, 103, 104, 105, 106, 107, 109, 110, 201, 202, 203, 204})
+            EXPECT_FALSE(texts.Get(number).empty()) << number;
+        std::set<std::string> got;
+        for (const WindowText& text : load.texts) {
+            got.insert(text.target);
+            EXPECT_FALSE(text.text.empty()) << window << " " << text.target;
+        }
+        for (const WindowTextEntry& entry : WindowTextTable(window))
+            EXPECT_TRUE(got.count(std::string(entry.target))) << window << "/" << entry.index;
+        if (window == MainWindow || window == EditorWindow) {
+            // The help pages of the file's own language.
+            EXPECT_TRUE(std::filesystem::exists(targets.HelpTarget)) << targets.HelpTarget;
+            EXPECT_NE(targets.HelpTarget, (Bin / "help" / "index.html").string());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ShippedTranslation, ::testing::ValuesIn(Translations()),
+                         [](const auto& testCase) {
+                             return testCase.param.substr(0, testCase.param.find('.'));
+                         });
 
 } // namespace
 } // namespace ombrix
