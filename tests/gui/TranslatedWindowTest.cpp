@@ -38,7 +38,7 @@ TEST_P(TranslatedWindow, ShowsTheLanguageFilesCaptions) {
     EXPECT_EQ(Check1()->text(), c.fixedDecimals);
     EXPECT_EQ(Menu("Config")->title(), c.options);
     EXPECT_EQ(Item("cal")->text(), c.calculator);
-    EXPECT_EQ(Image2()->toolTip(), c.calculator);
+    EXPECT_EQ(Image2()->toolTip(), QString(c.calculator).remove('&')); // no mnemonic marks
     EXPECT_EQ(Item("About")->text(), c.about);
 }
 
@@ -48,8 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "Omrekening:", "Cijfergroepering", "Decimalen", "&Opties",
                                "&Rekenmachine", "&Over Quavomat"},
                       Captions{"deu.lng", "&Datei", "&Beenden", "Umrechnung:", "Zifferngruppierung",
-                               "Feste Stellen", "&Optionen", "&Taschenrechner",
-                               "Ü&ber Quavomat"}),
+                               "Feste Stellen", "&Optionen", "&Taschenrechner", "Ü&ber Quavomat"}),
     [](const auto& testCase) { return std::string(testCase.param.file).substr(0, 3); });
 
 } // namespace
