@@ -1,6 +1,7 @@
 #include "mainwindow/rules/ConversionPanel.h"
 
 #include "base/TextCase.h"
+#include "mainwindow/rules/EmptyCatalogue.h"
 #include "mainwindow/rules/Knipname.h"
 #include "mainwindow/rules/TrayRules.h"
 #include "settings/SettingNames.h"
@@ -52,8 +53,7 @@ bool ConversionPanel::Combo1_Click(std::int16_t index) {
         const bool wasLast = index == s_.catalogue.LastIndex();
         RemoveFailedEntry(index);
         if (s_.catalogue.LastIndex() < 0) {
-            s_.view.HideWindow();
-            s_.dialogs.ShowOptions();
+            OfferOptionsForEmptyCatalogue(s_.view, s_.dialogs);
             return false;
         }
         // The list keeps the removed entry's index selected unless it was the last item.

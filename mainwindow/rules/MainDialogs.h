@@ -7,14 +7,15 @@ namespace ombrix {
 class MainDialogs {
 public:
     virtual ~MainDialogs() = default;
-    virtual void ShowOptions() = 0;
+    // False when no options dialog could be shown.
+    virtual bool ShowOptions() = 0;
     virtual void ShowIntro() = 0;
 };
 
 // Stands in for dialogs not built yet: asking for them does nothing.
 class AbsentDialogs : public MainDialogs {
 public:
-    void ShowOptions() override {}
+    bool ShowOptions() override { return false; }
     void ShowIntro() override {}
 };
 

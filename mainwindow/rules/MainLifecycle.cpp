@@ -1,6 +1,7 @@
 #include "mainwindow/rules/MainLifecycle.h"
 
 #include "mainwindow/rules/CommandLine.h"
+#include "mainwindow/rules/EmptyCatalogue.h"
 #include "mainwindow/rules/ToolWindows.h"
 #include "mainwindow/rules/TrayRules.h"
 #include "settings/SettingNames.h"
@@ -56,9 +57,8 @@ StartupOutcome MainLifecycle::Startup(const std::string& commandLine) {
         }
     }
     if (s_.catalogue.LastIndex() < 0) {
-        s_.view.HideWindow();
-        s_.dialogs.ShowOptions();
-        return StartupOutcome::Hidden;
+        OfferOptionsForEmptyCatalogue(s_.view, s_.dialogs);
+        return s_.view.WindowVisible() ? StartupOutcome::Shown : StartupOutcome::Hidden;
     }
     if (s_.flags.StartupPhase == 0 && !commandLine.empty() &&
         !StartsWithLanguageSwitchExact(commandLine)) {
@@ -156,7 +156,14 @@ void MainLifecycle::SUBCOMMAND(std::string text) {
 
 void MainLifecycle::CommandLineReceived(const std::string& text) {
     if (!s_.flags.Hooked) {
-        return; // forwarded lines are not received in this run
+        // Forwarded lines are not taken in this state. A copy that is ending
+        // ignores them; one that never finished starting (no conversion to
+        // show) gives the user its window back, so the start that sent the
+        // line does not vanish into a copy nobody can see.
+        if (s_.flags.StartupPhase == 0) {
+            OfferOptionsForEmptyCatalogue(s_.view, s_.dialogs);
+        }
+        return;
     }
     // The sender's copy would restore and activate this window first.
     s_.view.ShowWindow();

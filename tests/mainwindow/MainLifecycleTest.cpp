@@ -191,14 +191,28 @@ TEST_F(LifecycleTest, FileOnCommandLineIsAddedAndSelected) {
     EXPECT_TRUE(view.visible);
 }
 
-TEST_F(LifecycleTest, EmptyCatalogueOpensOptionsAndReceivesNothing) {
-    NotFirstRun();
-    catalogue.fileEntries.clear();
-    view.visible = true;
-    EXPECT_EQ(life.Startup(""), StartupOutcome::Hidden);
-    EXPECT_EQ(windows.dialogs.options, 1);
-    EXPECT_FALSE(view.visible);
-    EXPECT_FALSE(flags.Hooked);
+TEST_F(LifecycleTest, EmptyCatalogueOpensOptionsAndNeverRunsUnseen) {
+    for (const bool optionsOpen : {true, false}) {
+        SCOPED_TRACE(optionsOpen);
+        NotFirstRun();
+        catalogue.fileEntries.clear();
+        windows.dialogs = FakeMainDialogs();
+        windows.dialogs.optionsShown = optionsOpen;
+        view.visible = true;
+        // Without an options dialog the main window stays, its panel empty.
+        EXPECT_EQ(life.Startup(""), optionsOpen ? StartupOutcome::Hidden : StartupOutcome::Shown);
+        EXPECT_EQ(windows.dialogs.options, 1);
+        EXPECT_EQ(view.visible, !optionsOpen);
+        EXPECT_FALSE(flags.Hooked);
+
+        // A later start's hand-over is not taken, but shows this copy again.
+        ASSERT_TRUE(channel.receive);
+        view.visible = false;
+        channel.receive("/tmp/x.nod");
+        EXPECT_EQ(windows.dialogs.options, 2);
+        EXPECT_EQ(view.visible, !optionsOpen);
+        EXPECT_TRUE(view.items.empty());
+    }
 }
 
 TEST_F(LifecycleTest, SecondCopyHandsOverAndTouchesNothing) {

@@ -242,7 +242,11 @@ public:
 class FakeMainDialogs : public MainDialogs {
 public:
     int options = 0, intro = 0;
-    void ShowOptions() override { ++options; }
+    bool optionsShown = true; // false: as where no options dialog can be shown
+    bool ShowOptions() override {
+        ++options;
+        return optionsShown;
+    }
     void ShowIntro() override { ++intro; }
 };
 
