@@ -82,6 +82,34 @@ TEST(Ombrixconv, ConvertsReportsAndExitsAsDocumented) {
         {"bad separator", {"--decimal-separator=;", dem}, "", 2, "", "decimal-separator"},
         {"decimals out of range", {"--decimals=12", dem}, "", 2, "", "decimals"},
         {"symbols without table", {"--symbols", dem, "1"}, "", 2, "", "--table"},
+        {"check: a rate one digit off",
+         {"--check", fixtures + "dem-digit-off.nod"},
+         "",
+         1,
+         fixtures +
+             "dem-digit-off.nod:10: CHECK 1234567: expected \"631224.08\", got \"631256.36\"\n" +
+             fixtures + "dem-digit-off.nod:12: CHECK-R 100: expected \"195.58\", got \"195.57\"\n" +
+             fixtures +
+             "dem-digit-off.nod:13: CHECK-R 1234567: expected \"2414583.20\", got "
+             "\"2414479.72\"\n" +
+             "1 file, 6 checks: 3 held, 3 failed\n",
+         ""},
+        {"check: no check lines",
+         {"--check", dem, fixtures + "nothere"},
+         "",
+         1,
+         dem + ": no check lines\n" + fixtures + "nothere.nod could not be opened or read.\n" +
+             "2 files, 0 checks: 0 held, 0 failed; 1 without check lines; 1 could not be checked\n",
+         ""},
+        {"check: a file without checks passes",
+         {"--check", dem},
+         "",
+         0,
+         dem + ": no check lines\n1 file, 0 checks: 0 held, 0 failed; 1 without check lines\n",
+         ""},
+        {"check with another option", {"--check", dem, "-r"}, "", 2, "", "--check"},
+        {"check after a definition", {dem, "--check", dem}, "", 2, "", "--check"},
+        {"check without a file", {"--check"}, "", 2, "", "--check"},
     };
     for (const CommandCase& c : cases) {
         testing::ProcessResult r = testing::RunProcess(program, c.arguments, c.input);
