@@ -173,7 +173,8 @@ std::vector<FileToCheck> FilesToCheck(const std::string& argument,
          it.increment(ec)) {
         if (it->is_regular_file(ec) &&
             ombrix::EndsWithIgnoreCase1252(it->path().filename().string(), ".nod"))
-            files.push_back({it->path().string(), std::filesystem::absolute(it->path()).string()});
+            files.push_back(
+                {it->path().string(), std::filesystem::absolute(it->path(), ec).string()});
     }
     if (ec)
         files.push_back({argument, argument}); // reported as a file that cannot be read
