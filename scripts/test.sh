@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the normal build, the same tests under the
-# address and undefined-behaviour sanitizers, then each fuzzer for a while.
+# Builds and runs every test: the normal build, the check lines of every
+# definition file under data/, the same tests under the address and
+# undefined-behaviour sanitizers, then each fuzzer for a while.
 #   FUZZ_SECONDS=N   how long each fuzzer runs (default 60; 0 skips them)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,6 +34,13 @@ run_suite() {
 
 status=0
 run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo || status=1
+echo "== check lines of data/"
+if build/release/bin/ombrixconv --check data; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    status=1
+fi
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DOMBRIX_SANITIZE=ON || status=1
 

@@ -1,7 +1,9 @@
 // Command-line front end to the conversion engine: converts values or a
-// tab-separated table, or validates a conversion definition file.
+// tab-separated table, validates a conversion definition file, or runs the
+// check lines of definition files.
 
 #include "base/TextCase.h"
+#include "engine/DefinitionChecks.h"
 #include "engine/Engine.h"
 #include "engine/TableConversion.h"
 #include "platform/posix/LocaleSeparator.h"
@@ -13,6 +15,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
@@ -45,6 +48,7 @@ struct Options {
     bool symbols = false;
     bool validate = false;
     bool list = false;
+    std::vector<std::string> checkFiles;
 };
 
 // A file in the current folder wins; then a catalogue entry of that display
@@ -144,6 +148,103 @@ int ConvertTableFromStdin(ombrix::Engine& engine, const Options& options) {
     return converter.FailedCells() > 0 ? 1 : 0;
 }
 
+struct FileToCheck {
+    std::string shown;  // as the user named it or as found in a named folder; empty:
+                        // as the loader resolves it
+    std::string loaded; // what the loader gets
+};
+
+// The definition files an argument of --check names: every .nod file under a
+// folder, in path order; otherwise the one file, found as DEFINITION is.
+std::vector<FileToCheck> FilesToCheck(const std::string& argument,
+                                      const ombrix::Catalogue& catalogue) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(argument, ec)) {
+        for (const std::string& candidate : {argument, argument + ".nod"}) {
+            if (std::filesystem::is_regular_file(candidate, ec))
+                return {{candidate, std::filesystem::absolute(candidate, ec).string()}};
+        }
+        // A catalogue name or a name in the program folder: shown as resolved.
+        return {{std::string(), LocateDefinition(argument, catalogue)}};
+    }
+    std::vector<FileToCheck> files;
+    std::filesystem::recursive_directory_iterator it(argument, ec);
+    for (const std::filesystem::recursive_directory_iterator end; !ec && it != end;
+         it.increment(ec)) {
+        if (it->is_regular_file(ec) &&
+            ombrix::EndsWithIgnoreCase1252(it->path().filename().string(), ".nod"))
+            files.push_back(
+                {it->path().string(), std::filesystem::absolute(it->path(), ec).string()});
+    }
+    if (ec)
+        files.push_back({argument, argument}); // reported as a file that cannot be read
+    std::sort(files.begin(), files.end(),
+              [](const FileToCheck& a, const FileToCheck& b) { return a.shown < b.shown; });
+    return files;
+}
+
+void PrintFailure(const ombrix::CheckResult& result, const std::string& path) {
+    const ombrix::CheckLine& check = result.check;
+    std::cout << path << ':' << check.lineNumber << ": ";
+    if (!check.wellFormed) {
+        std::cout << "a check line needs \" = \" between the value and the expected text: "
+                  << check.text << '\n';
+        return;
+    }
+    std::cout << (check.direction == ombrix::Forward ? "CHECK " : "CHECK-R ") << check.value
+              << ": expected \"" << check.expected << "\", got ";
+    if (!result.error.empty() || result.got.empty())
+        std::cout << "no result (" << result.error << ")\n";
+    else
+        std::cout << '"' << result.got << "\"\n";
+}
+
+// Runs the check lines of every file named: one line per failing check, a
+// note per file without any, and a summary. 1 when any check failed or any
+// file could not be checked.
+int RunChecks(const Options& options, const ombrix::Catalogue& catalogue,
+              const ombrix::MessageTexts& texts) {
+    int files = 0, checks = 0, failed = 0, unchecked = 0, withoutChecks = 0;
+    for (const std::string& argument : options.checkFiles) {
+        const std::vector<FileToCheck> found = FilesToCheck(argument, catalogue);
+        if (found.empty()) {
+            std::cout << argument << ": no definition files in this folder\n";
+            ++unchecked;
+        }
+        for (const FileToCheck& file : found) {
+            ++files;
+            const ombrix::FileCheckReport report =
+                ombrix::CheckDefinitionFile(file.loaded, catalogue.Folders(), texts);
+            const std::string& shown = file.shown.empty() ? report.path : file.shown;
+            if (!report.loaded) {
+                std::cout << report.problem << '\n';
+                ++unchecked;
+                continue;
+            }
+            if (report.results.empty()) {
+                std::cout << shown << ": no check lines\n";
+                ++withoutChecks;
+            }
+            for (const ombrix::CheckResult& result : report.results) {
+                ++checks;
+                if (!result.held) {
+                    ++failed;
+                    PrintFailure(result, shown);
+                }
+            }
+        }
+    }
+    std::cout << files << (files == 1 ? " file, " : " files, ") << checks
+              << (checks == 1 ? " check: " : " checks: ") << checks - failed << " held, " << failed
+              << " failed";
+    if (withoutChecks > 0)
+        std::cout << "; " << withoutChecks << " without check lines";
+    if (unchecked > 0)
+        std::cout << "; " << unchecked << " could not be checked";
+    std::cout << '\n';
+    return failed > 0 || unchecked > 0 ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -164,6 +265,12 @@ int main(int argc, char** argv) {
     app.add_flag("--symbols", options.symbols, "with --table: attach the unit symbols");
     app.add_flag("--validate", options.validate, "check DEFINITION instead of converting");
     app.add_flag("--list", options.list, "list the catalogue of conversions");
+    app.add_option("--check", options.checkFiles,
+                   "run the check lines ('CHECK value = expected, 'CHECK-R for the reverse "
+                   "direction) of each definition FILE, or of every .nod file in a folder and "
+                   "its subfolders; prints each failing check and a summary; exit 1 when a "
+                   "check fails or a file cannot be loaded")
+        ->type_name("FILE");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -174,7 +281,16 @@ int main(int argc, char** argv) {
                   << "Run with --help for usage.\n";
         return 2;
     }
-    if (options.definition.empty() && !options.list) {
+    if (!options.checkFiles.empty() &&
+        (!options.definition.empty() || options.reverse || options.decimalSeparator ||
+         options.decimals || options.grouping || options.table || options.symbols ||
+         options.validate || options.list)) {
+        // A check states one fixed way of converting, so nothing may change it.
+        std::cerr << "ombrixconv: --check takes definition files and no other option\n"
+                  << "Run with --help for usage.\n";
+        return 2;
+    }
+    if (options.definition.empty() && !options.list && options.checkFiles.empty()) {
         std::cerr << "ombrixconv: DEFINITION is required\nRun with --help for usage.\n";
         return 2;
     }
@@ -197,6 +313,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     LoadMessageTexts(catalogue, sink, texts);
+    if (!options.checkFiles.empty())
+        return RunChecks(options, catalogue, texts);
     ombrix::Engine engine(
         ombrix::EngineServices{[separator] { return separator; }, sink, texts, nullptr, folders});
     engine.Numbers.SetDecimalPlaces(options.decimals ? static_cast<std::int16_t>(*options.decimals)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -82,6 +83,34 @@ TEST(Ombrixconv, ConvertsReportsAndExitsAsDocumented) {
         {"bad separator", {"--decimal-separator=;", dem}, "", 2, "", "decimal-separator"},
         {"decimals out of range", {"--decimals=12", dem}, "", 2, "", "decimals"},
         {"symbols without table", {"--symbols", dem, "1"}, "", 2, "", "--table"},
+        {"check: a rate one digit off",
+         {"--check", fixtures + "dem-digit-off.nod"},
+         "",
+         1,
+         fixtures +
+             "dem-digit-off.nod:10: CHECK 1234567: expected \"631224.08\", got \"631256.36\"\n" +
+             fixtures + "dem-digit-off.nod:12: CHECK-R 100: expected \"195.58\", got \"195.57\"\n" +
+             fixtures +
+             "dem-digit-off.nod:13: CHECK-R 1234567: expected \"2414583.20\", got "
+             "\"2414479.72\"\n" +
+             "1 file, 6 checks: 3 held, 3 failed\n",
+         ""},
+        {"check: no check lines",
+         {"--check", dem, fixtures + "nothere"},
+         "",
+         1,
+         dem + ": no check lines\n" + fixtures + "nothere.nod could not be opened or read.\n" +
+             "2 files, 0 checks: 0 held, 0 failed; 1 without check lines; 1 could not be checked\n",
+         ""},
+        {"check: a file without checks passes",
+         {"--check", dem},
+         "",
+         0,
+         dem + ": no check lines\n1 file, 0 checks: 0 held, 0 failed; 1 without check lines\n",
+         ""},
+        {"check with another option", {"--check", dem, "-r"}, "", 2, "", "--check"},
+        {"check after a definition", {dem, "--check", dem}, "", 2, "", "--check"},
+        {"check without a file", {"--check"}, "", 2, "", "--check"},
     };
     for (const CommandCase& c : cases) {
         testing::ProcessResult r = testing::RunProcess(program, c.arguments, c.input);
@@ -265,7 +294,7 @@ TEST_F(OmbrixconvInstalled, TakesACatalogueNameAndTheLanguageFilesTexts) {
 
 TEST_F(OmbrixconvInstalled, EveryShippedDefinitionValidates) {
     int checked = 0;
-    for (const char* folder : {"euro", "Text"}) {
+    for (const char* folder : {"euro", "Text", "Units", "Triangulation"}) {
         for (const auto& entry :
              std::filesystem::directory_iterator(std::filesystem::path(OMBRIX_BIN_DIR) / folder)) {
             testing::ProcessResult r = Run({"--validate", entry.path().string()});
@@ -274,7 +303,51 @@ TEST_F(OmbrixconvInstalled, EveryShippedDefinitionValidates) {
             ++checked;
         }
     }
-    EXPECT_EQ(checked, 22);
+    EXPECT_EQ(checked, 64);
+}
+
+// The smallest number of check lines each shipped folder's files carry.
+struct CheckedFolder {
+    const char* folder;
+    int forward;
+    int reverse;
+};
+
+TEST_F(OmbrixconvInstalled, EveryShippedDefinitionCarriesChecksThatHold) {
+    const std::filesystem::path bin(OMBRIX_BIN_DIR);
+    const CheckedFolder folders[] = {
+        {"euro", 3, 3}, {"Text", 3, 2}, {"Units", 2, 2}, {"Triangulation", 3, 3}};
+    std::vector<std::string> arguments = {"--check"};
+    for (const CheckedFolder& f : folders) {
+        arguments.push_back((bin / f.folder).string());
+        for (const auto& entry : std::filesystem::directory_iterator(bin / f.folder)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            int forward = 0, reverse = 0;
+            for (std::string line; std::getline(in, line);) {
+                forward += line.starts_with("'CHECK ") ? 1 : 0;
+                reverse += line.starts_with("'CHECK-R ") ? 1 : 0;
+            }
+            EXPECT_GE(forward, f.forward) << entry.path();
+            EXPECT_GE(reverse, f.reverse) << entry.path();
+        }
+    }
+    testing::ProcessResult r = Run(arguments);
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.err, "");
+    // Nothing but the summary: no failure, no file without checks.
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+    EXPECT_TRUE(r.out.starts_with("64 files, ")) << r.out;
+    EXPECT_TRUE(r.out.ends_with(" 0 failed\n")) << r.out;
+}
+
+TEST_F(OmbrixconvInstalled, FindsTheUnitLibraryAndTheCatalogueByName) {
+    testing::ProcessResult units =
+        Run({"--decimal-separator=.", "Units/celsius-fahrenheit", "100"});
+    EXPECT_EQ(units.exitCode, 0) << units.err;
+    EXPECT_EQ(units.out, "212.00\n");
+    testing::ProcessResult checked = Run({"--check", "euro-nlg", "Units/mile-kilometre"});
+    EXPECT_EQ(checked.exitCode, 0) << checked.out;
+    EXPECT_EQ(checked.out, "2 files, 11 checks: 11 held, 0 failed\n");
 }
 
 struct Rate {
