@@ -1,3 +1,4 @@
+#include "FileLanguage.h"
 #include "GuiFixture.h"
 #include "calculator/CalculatorToolWindow.h"
 #include "guikit/WindowTexts.h"
@@ -10,25 +11,6 @@
 
 namespace ombrix::testing {
 namespace {
-
-// Applies a language file's texts to the open windows, as the program does.
-class FileLanguage : public WindowLanguage {
-public:
-    FileLanguage(std::string file, MessageSink& sink, MessageTexts& texts)
-        : file_(std::move(file)), sink_(sink), texts_(texts) {}
-    bool ApplyTexts(std::int16_t window) override {
-        const LanguageLoad load =
-            LoadLanguage(file_, window, {{OMBRIX_DATA_DIR, ""}, sink_, texts_, links_});
-        ApplyToOpenWindows(load.texts);
-        return load.ok;
-    }
-
-private:
-    std::string file_;
-    MessageSink& sink_;
-    MessageTexts& texts_;
-    LinkTargets links_;
-};
 
 // The main window with the real calculator behind its Tools menu, texts from
 // a Dutch language file and "," as the decimal separator.
