@@ -9,9 +9,11 @@ set -euo pipefail
 . "$(dirname "$0")/virtual_desktop.sh"
 require_tools xvfb-run openbox xdotool xclip
 private_home "$1"
+# Amounts are read and written with the C locale's decimal point.
+export LC_ALL=C
 export SCREENSHOT=${2:-}
 # Guilders to euros: a header row, a text cell, amounts with a unit.
-printf 'Bedrag\tPrijs\r\n100\t2,20371\r\nn/a\t220,371 NLG\r\n' >"$home/table.txt"
+printf 'Bedrag\tPrijs\r\n100\t2.20371\r\nn/a\t220.371 NLG\r\n' >"$home/table.txt"
 
 cat >"$home/run.sh" <<'RUN'
 set -u
@@ -44,5 +46,5 @@ RUN
 out=$(run_on_virtual_desktop 2>/dev/null)
 echo "$out"
 grep -q "^wizard: [0-9]" <<<"$out"
-expected=$(printf '45,38\t1,00\r\nn/a\t100,00\r\n' | od -An -c | tr -s ' ')
+expected=$(printf '45.38\t1.00\r\nn/a\t100.00\r\n' | od -An -c | tr -s ' ')
 [ "$(sed -n 's/^clipboard://p' <<<"$out")" = "$expected" ]
