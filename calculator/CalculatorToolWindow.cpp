@@ -1,8 +1,6 @@
 #include "calculator/CalculatorToolWindow.h"
 
-#include <QScreen>
-
-#include <algorithm>
+#include "guikit/PlaceBeside.h"
 
 namespace ombrix {
 
@@ -26,30 +24,11 @@ void CalculatorToolWindow::Show() {
             return;
         }
         window_ = factory_();
-        PlaceBeside(*window_);
+        if (beside_ != nullptr) {
+            PlaceBeside(*window_, *beside_, Side::Right);
+        }
     }
     window_->ShowWindow();
-}
-
-void CalculatorToolWindow::PlaceBeside(QWidget& window) const {
-    if (beside_ == nullptr || !beside_->isVisible()) {
-        return;
-    }
-    constexpr int Gap = 8;
-    const QRect host = beside_->frameGeometry();
-    const int width = window.frameGeometry().width();
-    QPoint place(host.right() + 1 + Gap, host.top());
-    if (const QScreen* screen = beside_->screen()) {
-        // Right of the main window, else left of it; on a screen too narrow
-        // for either it covers the main window's right edge, never the screen's.
-        const QRect area = screen->availableGeometry();
-        if (place.x() + width > area.right() + 1 && host.left() - Gap - width >= area.left()) {
-            place.setX(host.left() - Gap - width);
-        }
-        place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - width)));
-        place.setY(std::max(area.top(), std::min(place.y(), area.bottom() + 1 - window.height())));
-    }
-    window.move(place);
 }
 
 void CalculatorToolWindow::Hide() {

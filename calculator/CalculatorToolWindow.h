@@ -36,8 +36,6 @@ public:
     standard* Window() const;
 
 private:
-    void PlaceBeside(QWidget& window) const;
-
     Factory factory_;
     const QWidget* beside_ = nullptr;
     QPointer<standard> window_;

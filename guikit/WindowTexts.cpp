@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QWidget>
@@ -33,6 +34,10 @@ bool SetCaption(QWidget& window, const QString& name, const QString& text) {
     }
     if (auto* button = window.findChild<QAbstractButton*>(name)) {
         button->setText(text);
+        return true;
+    }
+    if (auto* frame = window.findChild<QGroupBox*>(name)) {
+        frame->setTitle(text);
         return true;
     }
     return false;
@@ -79,6 +84,9 @@ void ApplyToOpenWindows(const std::vector<WindowText>& loaded) {
                                  t.property == TextProperty::Caption ? ControlText::Kind::Caption
                                                                      : ControlText::Kind::ToolTip,
                                  t.text});
+            } else if (t.property == TextProperty::Text) {
+                // A text the window keeps for later: a property of the window, by its name.
+                window->setProperty(t.target.c_str(), platform::FromWin1252(t.text));
             }
         }
         if (!texts.empty()) {

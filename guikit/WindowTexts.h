@@ -23,7 +23,8 @@ bool ApplyWindowTexts(QWidget& window, const std::vector<ControlText>& texts);
 
 // Each loaded text goes to the open window named as its owner (the main
 // window, the never-shown tray window, the about box, ...); a window not open
-// takes none.
+// takes none. A text the window keeps for later use (the wizard's status
+// texts) becomes a property of the window named as the text.
 void ApplyToOpenWindows(const std::vector<WindowText>& loaded);
 
 } // namespace ombrix

@@ -16,14 +16,4 @@ public:
     virtual void ReloadTexts() = 0;
 };
 
-// Stands in for a tool window not built yet: asking for it does nothing.
-class AbsentToolWindow : public ToolWindow {
-public:
-    void Show() override {}
-    void Hide() override {}
-    void SetTopmost(bool) override {}
-    void SetEnabled(bool) override {}
-    void ReloadTexts() override {}
-};
-
 } // namespace ombrix

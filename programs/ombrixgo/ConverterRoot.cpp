@@ -8,6 +8,7 @@
 #include "mainwindow/rules/CommandLine.h"
 #include "mainwindow/rules/EngineConversion.h"
 #include "mainwindow/rules/MainDialogs.h"
+#include "mainwindow/rules/WizardHostAdapter.h"
 #include "mainwindow/tray1.h"
 #include "platform/posix/LocaleSeparator.h"
 #include "platform/posix/Paths.h"
@@ -18,6 +19,8 @@
 #include "programs/ombrixgo/SettingsSide.h"
 #include "settings/DataFolder.h"
 #include "settings/SettingsEnvironment.h"
+#include "wizard/WizardToolWindow.h"
+#include "wizard/rules/MessageGate.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,7 +56,10 @@ int RunConverter() {
     MainFlags flags;
     platform::QtMessageSink sink(QStringLiteral("Quavomat"));
     SettingsSide settings(environment, folders, sink, texts);
-    Engine engine({platform::MonetaryDecimalSeparator, sink, texts, &settings.Store(), folders});
+    // The wizard limits the engine's error boxes to one per converted table.
+    MessageGate engineSink(sink);
+    Engine engine(
+        {platform::MonetaryDecimalSeparator, engineSink, texts, &settings.Store(), folders});
     EngineConversion conversion(engine);
 
     platform::QtFileDialogs fileDialogs;
@@ -63,11 +69,11 @@ int RunConverter() {
     platform::QtProgramStarter starter;
     platform::QtTrayIcon tray(icon);
     platform::LocalInstanceChannel channel;
-    // The wizard and the dialogs are not built yet.
-    AbsentToolWindow wizard;
+    // The dialogs are not built yet.
     AbsentDialogs dialogs;
-    // The main window is the calculator's host, so the calculator gets its
-    // factory once the main window exists; it is made at its first showing.
+    // The main window is the wizard's and the calculator's host, so they get
+    // their factories once the main window exists; each is made at its first showing.
+    WizardToolWindow wizard;
     CalculatorToolWindow calculator;
 
     QApplication::setWindowIcon(icon);
@@ -97,6 +103,13 @@ int RunConverter() {
         [&] {
             return new standard(
                 {calculatorHost, engine.Numbers, sink, texts, beeper, clipboard, settings});
+        },
+        mainWindow);
+    WizardHostAdapter wizardHost(flags);
+    wizard.SetFactory(
+        [&] {
+            return new WizardExpress(
+                {wizardHost, engine, settings.Store(), clipboard, engineSink, settings});
         },
         mainWindow);
     QObject::connect(&tray.Icon(), &QSystemTrayIcon::activated, &mainWindow,
