@@ -76,7 +76,7 @@ QComboBox* MakeList(QWidget* parent, const char* name, const QRect& geometry) {
 Form1::Form1(MainWindowServices services)
     : s_(std::move(services)),
       panel_({s_.conversion, s_.catalogue, s_.registry, s_.flags, *this, s_.dialogs, s_.tools,
-              s_.tray, s_.messages, s_.texts, s_.folders.data}),
+              s_.tray, s_.messages, s_.texts, s_.folders}),
       tray_(std::make_unique<tray1>(
           TrayServices{s_.flags, s_.registry, *this, s_.tools, s_.tray}, [this] { close(); },
           [] { QApplication::exit(0); })),

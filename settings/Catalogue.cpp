@@ -56,7 +56,7 @@ bool Catalogue::Select(int index) {
 
 std::int16_t Catalogue::ReadFailed(std::int16_t mode, int remembered, const std::string& file) {
     if (file == CatalogueFilePath() && Exists(file))
-        protectFileOnSave_ = true;
+        copyAsideOnSave_ = "unreadable";
     return LoadDefaultCatalogue(mode, static_cast<std::int16_t>(remembered));
 }
 
@@ -95,7 +95,7 @@ std::int16_t Catalogue::ReadCatalogue(std::int16_t mode) {
 
     // An empty catalogue selects nothing, whatever the mode.
     if (LastIndex < 0) {
-        protectFileOnSave_ = false;
+        copyAsideOnSave_.clear();
         return 0;
     }
     int selected = DefaultIndex;
@@ -103,7 +103,7 @@ std::int16_t Catalogue::ReadCatalogue(std::int16_t mode) {
         selected = remembered;
     if (!Select(selected))
         return ReadFailed(mode, remembered, file);
-    protectFileOnSave_ = false;
+    copyAsideOnSave_.clear();
     return static_cast<std::int16_t>(selected);
 }
 
@@ -133,12 +133,13 @@ bool Catalogue::WriteCatalogueFile(const std::string& bytes) {
     if (Exists(target)) {
         const std::optional<std::string> old = ReadWholeFile(target);
         const bool unreadable = !old || !ParseCatalogue(*old).complete;
-        if ((unreadable || protectFileOnSave_) && !CopyAside(target, "unreadable"))
+        const std::string tag = unreadable ? std::string("unreadable") : copyAsideOnSave_;
+        if (!tag.empty() && !CopyAside(target, tag))
             return false; // never replace what could not be kept
     }
     if (!ReplaceFileContents(target, bytes))
         return false;
-    protectFileOnSave_ = false;
+    copyAsideOnSave_.clear();
     return true;
 }
 

@@ -72,6 +72,10 @@ public:
     // Adds a last entry; false when the catalogue is full.
     bool AppendEntry(const std::string& name, const std::string& file);
 
+    // The next save first keeps the file as it is under a new name, so
+    // entries removed in this run can be had back.
+    void KeepCopyOnNextSave() { copyAsideOnSave_ = "before-removal"; }
+
 private:
     std::string ChooseFile(std::int16_t mode) const;
     std::string ProgramFolderFile() const;
@@ -81,9 +85,10 @@ private:
     bool WriteCatalogueFile(const std::string& bytes);
 
     platform::ProgramFolders folders_;
-    // The data folder's file failed to read and the built-in catalogue took
-    // its place: the next save copies the file aside before replacing it.
-    bool protectFileOnSave_ = false;
+    // What the next save first copies the file aside as (empty: nothing):
+    // the data folder's file that failed to read and that the built-in
+    // catalogue replaced, or the list as it was before entries were removed.
+    std::string copyAsideOnSave_;
 };
 
 } // namespace ombrix

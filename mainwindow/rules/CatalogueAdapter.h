@@ -22,6 +22,7 @@ public:
     }
     std::int16_t ReadCatalogue(std::int16_t mode, std::int16_t currentSelection) override;
     bool SaveCatalogue(const std::string& language, bool relative, std::string& written) override;
+    void KeepCopyOnNextSave() override { c_.KeepCopyOnNextSave(); }
 
 private:
     Catalogue& c_;

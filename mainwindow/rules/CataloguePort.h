@@ -36,6 +36,8 @@ public:
     // `written` receives the name as recorded.
     virtual bool SaveCatalogue(const std::string& language, bool relative,
                                std::string& written) = 0;
+    // The next save first keeps the file as it is under a new name.
+    virtual void KeepCopyOnNextSave() = 0;
 };
 
 } // namespace ombrix

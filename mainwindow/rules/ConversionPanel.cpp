@@ -1,6 +1,7 @@
 #include "mainwindow/rules/ConversionPanel.h"
 
 #include "base/TextCase.h"
+#include "engine/ConversionPath.h"
 #include "mainwindow/rules/EmptyCatalogue.h"
 #include "mainwindow/rules/Knipname.h"
 #include "mainwindow/rules/TrayRules.h"
@@ -44,12 +45,21 @@ bool ConversionPanel::SelectEntry(std::int16_t index) {
 }
 
 bool ConversionPanel::Combo1_Click(std::int16_t index) {
-    // A failed entry is removed and a neighbour tried, until one loads or none is left.
+    // A failed entry is removed and a neighbour tried, until one loads or none
+    // is left. When the neighbour fails too, the files are more likely missing
+    // than broken (a damaged installation): nothing more is removed.
+    bool neighbourFailed = false;
     while (index >= 0 && index <= s_.catalogue.LastIndex()) {
         if (s_.conversion.LoadConversion(s_.catalogue.File(index) + ".nod")) {
             AfterLoad();
             return true;
         }
+        if (neighbourFailed) {
+            ReportUnreadableFolder(index);
+            s_.dialogs.ShowOptions();
+            return false;
+        }
+        neighbourFailed = true;
         const bool wasLast = index == s_.catalogue.LastIndex();
         RemoveFailedEntry(index);
         if (s_.catalogue.LastIndex() < 0) {
@@ -73,8 +83,24 @@ void ConversionPanel::RemoveFailedEntry(std::int16_t index) {
     }
     s_.catalogue.RemoveEntry(index);
     s_.view.RemoveListItem(index);
+    if (!copyKept_) {
+        // What this run removes can be had back from the copy.
+        s_.catalogue.KeepCopyOnNextSave();
+        copyKept_ = true;
+    }
     std::string unused;
     s_.catalogue.SaveCatalogue(s_.catalogue.LanguageFile(), false, unused);
+}
+
+void ConversionPanel::ReportUnreadableFolder(std::int16_t index) {
+    std::string file = s_.catalogue.File(index);
+    const std::string path = ResolveConversionPath(file, s_.folders);
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string folder = slash == std::string::npos ? path : path.substr(0, slash);
+    s_.sink.Show({MessageIcon::Critical, MessageButtons::Ok, s_.texts.Get(100),
+                  "The conversion files in " + folder +
+                      " could not be read. The list keeps its entries; once the files are "
+                      "back, they load again."});
 }
 
 void ConversionPanel::AfterLoad() {
@@ -192,8 +218,8 @@ std::string ConversionPanel::addconfig(std::string& F) {
             return "-2";
         }
     }
-    if (StartsWithFolder(F, s_.dataFolder)) {
-        F.erase(0, s_.dataFolder.size() + 1);
+    if (StartsWithFolder(F, s_.folders.data)) {
+        F.erase(0, s_.folders.data.size() + 1);
     }
     if (EndsWithIgnoreCase1252(F, "NOD")) {
         F.erase(F.size() - std::min<std::size_t>(4, F.size()));

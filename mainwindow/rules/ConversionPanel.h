@@ -12,6 +12,7 @@
 #include "mainwindow/rules/MainFlags.h"
 #include "mainwindow/rules/ToolWindows.h"
 #include "mainwindow/rules/WindowPorts.h"
+#include "platform/posix/Paths.h"
 #include "services/TrayIcon.h"
 
 #include <cstdint>
@@ -30,7 +31,7 @@ struct PanelServices {
     TrayIcon& tray;
     MessageSink& sink;
     const MessageTexts& texts;
-    std::string dataFolder;
+    platform::ProgramFolders folders;
 };
 
 class ConversionPanel {
@@ -70,10 +71,14 @@ public:
     bool TextConversion() const { return textConversion_; }
 
 private:
+    // Says which folder's conversion files could not be read, entry `index` being one.
+    void ReportUnreadableFolder(std::int16_t index);
     void AfterLoad();
     void RemoveFailedEntry(std::int16_t index);
 
     PanelServices s_;
+    // The catalogue file was kept aside before the first removal of this run.
+    bool copyKept_ = false;
     bool textConversion_ = false;
 };
 

@@ -49,14 +49,35 @@ INSTANTIATE_TEST_SUITE_P(
                       RemovalCase{"last entry, mark before", 1, 3, {"ATS", "BEF", "DEM"}, 1, 0}),
     [](const auto& testCase) { return CaseName(testCase.param.what); });
 
-TEST_F(PanelFixture, FailingNeighboursAreRemovedInTurn) {
+TEST_F(PanelFixture, AFailingNeighbourStopsTheRemovals) {
+    // Two entries in a row that do not load: their files are missing, as in a
+    // damaged installation. One is removed, the rest stay, and one message
+    // names the folder.
     List({"ATS", "BEF", "DEM", "ESP"});
     conversion.files.erase("euro\\BEF.nod");
     conversion.files.erase("euro\\DEM.nod");
-    EXPECT_TRUE(panel.SelectEntry(2));
-    EXPECT_EQ(view.items, (std::vector<std::string>{"ATS", "ESP"}));
-    EXPECT_EQ(view.caption, "Euro-ATS");
+    EXPECT_FALSE(panel.SelectEntry(2));
+    EXPECT_EQ(view.items, (std::vector<std::string>{"ATS", "BEF", "ESP"}));
+    EXPECT_EQ(catalogue.names, view.items);
+    ASSERT_EQ(catalogue.saves.size(), 1u);
+    EXPECT_EQ(catalogue.copiesBeforeSave, std::vector<std::size_t>{0}); // kept before the save
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text,
+              "The conversion files in /opt/quavomat/euro could not be read. The list "
+              "keeps its entries; once the files are back, they load again.");
+    EXPECT_EQ(windows.dialogs.options, 1);
+}
+
+TEST_F(PanelFixture, CatalogueIsKeptAsideOnceARunBeforeItsFirstRemoval) {
+    List({"ATS", "BEF", "DEM", "ESP"});
+    conversion.files.erase("euro\\BEF.nod");
+    conversion.files.erase("euro\\ESP.nod");
+    EXPECT_TRUE(panel.SelectEntry(1)); // BEF goes, ATS loads
+    EXPECT_TRUE(panel.SelectEntry(2)); // ESP goes, DEM loads
+    EXPECT_EQ(view.items, (std::vector<std::string>{"ATS", "DEM"}));
     EXPECT_EQ(catalogue.saves.size(), 2u);
+    EXPECT_EQ(catalogue.copiesBeforeSave, std::vector<std::size_t>{0});
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(PanelFixture, LastFailingEntryHidesWindowAndOpensOptions) {

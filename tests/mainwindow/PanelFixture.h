@@ -22,7 +22,8 @@ protected:
     MessageTexts texts;
     std::string dataFolder = "/home/u/.local/share/Quavomat";
     ConversionPanel panel{{conversion, catalogue, registry, flags, view, windows.dialogs,
-                           windows.Tools(), tray, sink, texts, dataFolder}};
+                           windows.Tools(), tray, sink, texts,
+                           platform::ProgramFolders{"/opt/quavomat", dataFolder}}};
 
     PanelFixture() {
         texts.Set(100, "Error");

@@ -334,6 +334,19 @@ TEST_F(CatalogueTest, UnreadableFileIsCopiedAsideBeforeASaveReplacesIt) {
     EXPECT_EQ(FilesStartingWith(tree.root / "data", "ombrixgo.cfg.unreadable").size(), 2u);
 }
 
+TEST_F(CatalogueTest, ListBeforeRemovalsIsKeptForTheNextSaveOnly) {
+    const std::string before = Entries({"Mine", "Yours"});
+    WriteFile(Data("ombrixgo.cfg"), before);
+    catalogue.ReadCatalogue(CatalogueAtStartup);
+    catalogue.KeepCopyOnNextSave();
+    ASSERT_NE(catalogue.SaveCatalogue("eng.lng", {"Mine"}, true), "");
+    const auto aside = FilesStartingWith(tree.root / "data", "ombrixgo.cfg.before-removal");
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(ReadFile(tree.root / "data" / aside[0]), before);
+    catalogue.SaveCatalogue("eng.lng", {"Mine"}, true); // later saves replace the file only
+    EXPECT_EQ(FilesStartingWith(tree.root / "data", "ombrixgo.cfg.before-removal").size(), 1u);
+}
+
 TEST_F(CatalogueTest, FileWhoseSelectionFailedIsKeptAsideToo) {
     // Readable, but its default is not an item of the list: the built-in
     // catalogue replaces it in memory, and a save must not lose the file.

@@ -95,6 +95,8 @@ public:
     std::string language;
     bool saveWorks = true;
     std::vector<Saved> saves;
+    // The number of saves there had been when a copy before the next one was asked for.
+    std::vector<std::size_t> copiesBeforeSave;
     // What ReadCatalogue puts into memory, and the mode and selection it was given.
     std::vector<std::pair<std::string, std::string>> fileEntries;
     std::int16_t fileDefault = 0;
@@ -136,6 +138,7 @@ public:
         language = fileLanguage;
         return defaultIndex;
     }
+    void KeepCopyOnNextSave() override { copiesBeforeSave.push_back(saves.size()); }
     bool SaveCatalogue(const std::string& lang, bool, std::string& written) override {
         if (!saveWorks) {
             return false;
