@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 namespace ombrix {
 
@@ -54,6 +55,12 @@ Editor::Editor(EditorWindowServices services)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     Text1->setParent(client);
+    // The box fills the client area. The designed margins of 120 and 689
+    // twips on the outer window are that platform's frame, title and menu
+    // bar, which the client area here already leaves out.
+    auto* fill = new QVBoxLayout(client);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(Text1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setWordWrapMode(QTextOption::NoWrap);
@@ -254,21 +261,6 @@ void Editor::closeEvent(QCloseEvent* event) {
         dialog->close();
     }
     event->accept();
-}
-
-void Editor::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    PlaceText();
-}
-
-void Editor::PlaceText() {
-    // The box fills the client area less the designed margins, measured on
-    // the outer window; it never reaches past the client area.
-    const QRect outer = frameGeometry();
-    const QWidget* client = centralWidget();
-    const int width = std::max(0, std::min(client->width(), outer.width() - Px(120)));
-    const int height = std::max(0, std::min(client->height(), outer.height() - Px(689)));
-    Text1->setGeometry(0, 0, width, height);
 }
 
 bool Editor::eventFilter(QObject* watched, QEvent* event) {

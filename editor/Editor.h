@@ -70,7 +70,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -81,7 +80,6 @@ private:
                      const QKeySequence& shortcut = {});
     void UpdateEditMenu();
     void Edit(const TextEdit& edit);
-    void PlaceText();
     Selection CurrentSelection() const;
 
     EditorWindowServices s_;

@@ -133,6 +133,11 @@ TEST_F(EditorWindowTest, MenusCaptionsAndInitialStates) {
     EXPECT_EQ(Text1().lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(Text1().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(Text1().verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    editor->resize(300, 200); // the box follows the client area
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Text1().geometry(), editor->centralWidget()->rect());
+    EXPECT_EQ(Text1().width(), 300);
+    EXPECT_LT(Text1().height(), 200); // below the menu bar
 }
 
 TEST_F(EditorWindowTest, HostedEditSaveAndCloseGiveTheDialogTheTitle) {
