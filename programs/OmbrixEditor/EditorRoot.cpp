@@ -19,6 +19,9 @@
 #include <QIcon>
 #include <QPointer>
 
+#include <filesystem>
+#include <system_error>
+
 namespace ombrix {
 
 namespace {
@@ -66,7 +69,8 @@ int RunEditor() {
     // main program ever ran there is no catalogue: the default file then.
     const std::string catalogue = JoinPath(folders.data, CatalogueFileName);
     std::string language(DefaultLanguageFile);
-    if (platform::FileExists(catalogue)) {
+    std::error_code missing;
+    if (std::filesystem::exists(platform::ToFileSystemPath(catalogue), missing)) {
         const std::optional<std::string> named = ReadCatalogueLanguage(catalogue);
         if (!named) {
             sink.Show(Message{MessageIcon::Critical, MessageButtons::Ok, AppTitle,
