@@ -20,20 +20,38 @@ cat >"$home/run.sh" <<'RUN'
 set -u
 . "$HOME/state.sh"
 start_window_manager
-old=0 new=0 bad=0
-for round in $(seq "$ROUNDS"); do
-    cp "$HOME/big.nod" "$HOME/before"
+# Starts the editor on the file and types into it; Ctrl+S follows.
+start_and_save() {
     "$PROGRAM" "$HOME/big.nod" &
     program=$!
     window=""
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         window=$(xdotool search --onlyvisible --name "big.nod" 2>/dev/null | head -1 || true)
         [ -n "$window" ] && break
         sleep 0.05
     done
     xdotool windowactivate --sync "$window" 2>/dev/null
     xdotool key ctrl+End x ctrl+s
-    sleep "0.0$((RANDOM % 10))$((RANDOM % 10))"
+}
+# How long a save takes from the key press on this build and machine: kills
+# are spread over twice that time, so they land before, during and after it.
+size=$(stat -c %s "$HOME/big.nod")
+start_and_save
+began=$(date +%s%N)
+for _ in $(seq 4000); do
+    [ "$(stat -c %s "$HOME/big.nod")" = "$size" ] || break
+    sleep 0.005
+done
+save_ms=$((($(date +%s%N) - began) / 1000000 + 1))
+kill -KILL "$program"
+wait "$program" 2>/dev/null
+echo "save: $save_ms ms"
+old=0 new=0 bad=0
+for round in $(seq "$ROUNDS"); do
+    cp "$HOME/big.nod" "$HOME/before"
+    start_and_save
+    delay=$((RANDOM % (2 * save_ms)))
+    sleep "$((delay / 1000)).$(printf '%03d' $((delay % 1000)))"
     kill -KILL "$program"
     wait "$program" 2>/dev/null
     { cat "$HOME/before"; printf 'x\r\n'; } >"$HOME/after"
