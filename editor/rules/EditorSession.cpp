@@ -206,7 +206,10 @@ bool EditorSession::Closing() {
             s_.host->SetHostEnabled(true);
         }
     };
-    if (s_.currentFile.empty()) {
+    // An unnamed text that holds something is not dropped without the question.
+    const bool unnamedText =
+        s_.currentFile.empty() && history_.IsDirty == 1 && !s_.view.TextForFile().bytes.empty();
+    if (s_.currentFile.empty() && !unnamedText) {
         release();
         return true;
     }

@@ -133,9 +133,13 @@ TEST_F(EditorSessionTest, TheSaveQuestionsThreeAnswersOnClosing) {
 
 TEST_F(EditorSessionTest, ACancelledOrFailedSaveOnClosingKeepsTheWindowAndTheText) {
     Make(false);
+    EXPECT_TRUE(session->Closing()); // an empty unnamed text: no question
+    EXPECT_TRUE(sink.messages.empty());
     view.Type("new text");
-    sink.answers = {MessageAnswer::Yes};
-    // Nothing named: closing asks nothing.
+    sink.answers = {MessageAnswer::Yes}; // and the save dialog cancelled
+    EXPECT_FALSE(session->Closing());
+    EXPECT_EQ(sink.messages.size(), 1u);
+    sink.answers = {MessageAnswer::No};
     EXPECT_TRUE(session->Closing());
 
     Write("conv.nod", GoodFile);
