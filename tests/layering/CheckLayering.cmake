@@ -33,6 +33,9 @@ set(layers
     "settings/dialogs 10 0"
     "mainwindow/rules 11 1"
     "mainwindow 12 0"
+    # The stand-alone editor sits just above the windows it may use: the
+    # editor and the kit, never the main window.
+    "programs/OmbrixEditor 11 0"
     "programs 13 0"
     "tools 13 0")
 # A host that opens a child window of its own layer: "host child".
