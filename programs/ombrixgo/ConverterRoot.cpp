@@ -26,6 +26,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace ombrix {
 
 std::string CommandLineText(const QStringList& arguments) {
@@ -111,6 +113,11 @@ int RunConverter() {
 
     switch (mainWindow.Start(commandLine)) {
     case StartupOutcome::SecondCopy:
+        if (const auto& failure = channel.Failure()) {
+            std::fprintf(stderr, "ombrixgo: %s.\n", failure->c_str());
+            return 1;
+        }
+        return 0;
     case StartupOutcome::LanguageFailed:
         return 0;
     case StartupOutcome::Shown:
