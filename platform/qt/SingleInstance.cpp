@@ -187,7 +187,11 @@ void LocalInstanceChannel::Accept() {
                 socket->write(&HandOverDone, 1);
                 socket->flush();
                 socket->disconnectFromServer();
-                QTimer::singleShot(0, this, [this, text = decoder->Text()] { receive_(text); });
+                QTimer::singleShot(0, this, [this, text = decoder->Text()] {
+                    ++receiving_;
+                    receive_(text);
+                    --receiving_;
+                });
             }
         });
     }

@@ -31,6 +31,9 @@ public:
     bool HandOverToRunningCopy(const std::string& commandLine,
                                CommandLineReceiver receive) override;
     bool Listening() const { return server_.isListening(); }
+    // True while a handed-over command line runs (a message box it opened
+    // may still be open).
+    bool Receiving() const { return receiving_ > 0; }
     // Why a copy that must end could not hand its command line over (the
     // running copy does not answer, the command line is too long); empty
     // after a hand-over that was delivered.
@@ -51,6 +54,7 @@ private:
     QLocalServer server_;
     std::optional<std::string> failure_;
     std::optional<std::string> alone_;
+    int receiving_ = 0;
 };
 
 } // namespace ombrix::platform

@@ -65,6 +65,7 @@ int RunConverter() {
     platform::QtProgramStarter starter;
     platform::QtTrayIcon tray(icon);
     platform::LocalInstanceChannel channel;
+    sink.GroupWhile([&channel] { return channel.Receiving(); });
     // The wizard and the dialogs are not built yet.
     AbsentToolWindow wizard;
     AbsentDialogs dialogs;
