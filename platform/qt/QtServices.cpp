@@ -98,6 +98,9 @@ MessageAnswer QtMessageSink::Show(const Message& message) {
                           QStringLiteral("\n\n%1 more command line(s) handed over since then "
                                          "failed as well.")
                               .arg(groupedMore_));
+        // The hand-over brought the main window forward; the box stays above it.
+        grouped_->raise();
+        grouped_->activateWindow();
         return MessageAnswer::Ok;
     }
     QWidget* owner = owner_.Current();
