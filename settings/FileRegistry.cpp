@@ -8,12 +8,19 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <optional>
 
 namespace ombrix {
 
 namespace {
+
+// The system's word for the last failure.
+std::string SystemReason() {
+    return std::strerror(errno);
+}
 
 std::string FolderOf(const std::string& path) {
     return path.substr(0, path.find_last_of('/'));
@@ -44,18 +51,21 @@ FileRegistry::FileRegistry(const SettingsEnvironment& env, MessageSink* sink) : 
 // since the write keeps only what could be read from it. A store this
 // version cannot write without losing what it holds is left as it is.
 template <typename Change> bool FileRegistry::UpdateStore(const std::string& store, Change change) {
-    if (store.empty() || !EnsureFolder(FolderOf(store)))
+    if (store.empty())
         return false;
+    if (!EnsureFolder(FolderOf(store)))
+        return Refused(store, "its folder could not be made (" + SystemReason() + ")");
     const FileLock lock(store);
     if (!lock.Held())
-        return false;
+        return Refused(store, "it could not be locked (" + SystemReason() + ")");
     const std::optional<std::string> bytes = ReadWholeFile(store);
     struct stat info {};
     if (!bytes && ::stat(store.c_str(), &info) == 0) {
         if (static_cast<std::size_t>(info.st_size) > MaxTextFileSize)
             return Refused(store, "it is larger than 16 MB, so it is not a settings file this "
                                   "program can read; move it away to start afresh");
-        return false; // there, but unreadable: leave it alone
+        // There, but unreadable: leave it alone.
+        return Refused(store, "it could not be read (" + SystemReason() + ")");
     }
     ParsedStore parsed = ParseStore(bytes.value_or(std::string()));
     if (parsed.newer)
@@ -64,8 +74,10 @@ template <typename Change> bool FileRegistry::UpdateStore(const std::string& sto
     if (!change(parsed.values))
         return false;
     if (parsed.damaged && !CopyAside(store, "damaged"))
-        return false;
-    return ReplaceFileContents(store, SerializeStore(parsed.values), 0600);
+        return Refused(store, "the damaged file could not be kept aside (" + SystemReason() + ")");
+    if (!ReplaceFileContents(store, SerializeStore(parsed.values), 0600))
+        return Refused(store, "it could not be written (" + SystemReason() + ")");
+    return true;
 }
 
 bool FileRegistry::Refused(const std::string& file, const std::string& why) {

@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 
+#include <functional>
 #include <string>
 
 namespace ombrix {
@@ -246,6 +247,44 @@ TEST(FileRegistryRefusal, NewerOrOversizedStoresAreKeptAndReportedOnce) {
                 .empty());
         ASSERT_EQ(sink.messages.size(), 1u);
         EXPECT_NE(sink.messages[0].text.find(store), std::string::npos) << sink.messages[0].text;
+        EXPECT_NE(sink.messages[0].text.find(c.reason), std::string::npos) << sink.messages[0].text;
+    }
+}
+
+// A store that cannot be written: the change is refused, the old file is
+// intact, and the user hears of it once per run, with the file and the reason.
+TEST(FileRegistryRefusal, WriteFailuresAreSaidOncePerFile) {
+    const struct {
+        const char* what;
+        std::function<void(const std::filesystem::path& store)> block;
+        const char* reason;
+    } cases[] = {
+        {"folder blocked by a file",
+         [](const std::filesystem::path& store) {
+             WriteFile(store.parent_path().parent_path(), "not a folder");
+         },
+         "folder could not be made"},
+        {"temporary name taken by a folder",
+         [](const std::filesystem::path& store) {
+             WriteFile(store, std::string(StoreHeader));
+             std::filesystem::create_directories(store.string() + ".new");
+         },
+         "could not be written"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempTree tree;
+        testing::RecordingSink sink;
+        FileRegistry registry{tree.env, &sink};
+        const std::filesystem::path store = registry.StoreFile(Hive::CurrentUser);
+        std::filesystem::remove_all(store.parent_path().parent_path());
+        std::filesystem::create_directories(store.parent_path().parent_path().parent_path());
+        c.block(store);
+        EXPECT_FALSE(registry.RegWrite(Hive::CurrentUser, KeyWithoutSlash, "Name", "1"));
+        EXPECT_FALSE(registry.RegWrite(Hive::CurrentUser, KeyWithoutSlash, "Name", "2"));
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_NE(sink.messages[0].text.find(store.string()), std::string::npos)
+            << sink.messages[0].text;
         EXPECT_NE(sink.messages[0].text.find(c.reason), std::string::npos) << sink.messages[0].text;
     }
 }
