@@ -16,6 +16,8 @@ std::string Escape(std::string_view text) {
             out += "\\r";
         else if (c == '\t')
             out += "\\t";
+        else if (c == '%')
+            out += "%%"; // a lone one starts a field code the desktop replaces
         else if (c == ' ' && (i == 0 || i + 1 == text.size()))
             out += "\\s"; // blanks at either end would be taken for layout
         else
@@ -47,6 +49,17 @@ std::string Unescape(std::string_view text) {
         default:
             out += text[i];
         }
+    }
+    return out;
+}
+
+// An Exec value's "%%" stands for one "%".
+std::string WithoutDoubledPercent(std::string text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        out += text[i];
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '%')
+            ++i;
     }
     return out;
 }
@@ -96,7 +109,7 @@ std::optional<std::string> AutostartCommand(std::string_view entry) {
         while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
             value.remove_prefix(1);
         if (key == "Exec" && !command)
-            command = Unescape(value);
+            command = WithoutDoubledPercent(Unescape(value));
         else if ((key == "Hidden" && Trim(value) == "true") ||
                  (key == "X-GNOME-Autostart-enabled" && Trim(value) == "false"))
             return std::nullopt;

@@ -11,9 +11,9 @@ namespace ombrix {
 // The entry's file name inside the autostart folder.
 inline constexpr std::string_view AutostartFileName = "ombrixgo.desktop";
 
-// A complete desktop entry whose Exec line holds `command`. Line breaks, tabs
-// and backslashes are escaped as desktop entries require, so any text reads
-// back unchanged.
+// A complete desktop entry whose Exec line holds `command`. Line breaks,
+// tabs, backslashes and "%" are escaped as desktop entries require, so any
+// text reads back unchanged.
 std::string MakeAutostartEntry(std::string_view command);
 
 // The command of an entry's Exec line; nullopt when the entry has none or is

@@ -4,15 +4,23 @@
 #include "settings/AutostartEntry.h"
 #include "settings/StoreFormat.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <optional>
 
 namespace ombrix {
 
 namespace {
+
+// The system's word for the last failure.
+std::string SystemReason() {
+    return std::strerror(errno);
+}
 
 std::string FolderOf(const std::string& path) {
     return path.substr(0, path.find_last_of('/'));
@@ -25,29 +33,9 @@ std::vector<StoredValue>::iterator Find(std::vector<StoredValue>& values, std::s
     });
 }
 
-// Locks the store, reads it afresh, lets `change` edit the values and writes
-// the result when `change` says so. A damaged store is copied aside first,
-// since the write keeps only what could be read from it.
-template <typename Change> bool UpdateStore(const std::string& store, Change change) {
-    if (store.empty() || !EnsureFolder(FolderOf(store)))
-        return false;
-    const FileLock lock(store);
-    if (!lock.Held())
-        return false;
-    const std::optional<std::string> bytes = ReadWholeFile(store);
-    if (!bytes && ::access(store.c_str(), F_OK) == 0)
-        return false; // there, but unreadable: leave it alone
-    ParsedStore parsed = ParseStore(bytes.value_or(std::string()));
-    if (!change(parsed.values))
-        return false;
-    if (parsed.damaged && !CopyAside(store, "damaged"))
-        return false;
-    return ReplaceFileContents(store, SerializeStore(parsed.values), 0600);
-}
-
 } // namespace
 
-FileRegistry::FileRegistry(const SettingsEnvironment& env) {
+FileRegistry::FileRegistry(const SettingsEnvironment& env, MessageSink* sink) : sink_(sink) {
     const std::string user = UserConfigFolder(env);
     const std::string tail =
         "/" + std::string(SettingsFolderName) + "/" + std::string(StoreFileName);
@@ -56,6 +44,47 @@ FileRegistry::FileRegistry(const SettingsEnvironment& env) {
         autostartFile_ = user + "/autostart/" + std::string(AutostartFileName);
     }
     machineStore_ = MachineConfigFolder(env) + tail;
+}
+
+// Locks the store, reads it afresh, lets `change` edit the values and writes
+// the result when `change` says so. A damaged store is copied aside first,
+// since the write keeps only what could be read from it. A store this
+// version cannot write without losing what it holds is left as it is.
+template <typename Change> bool FileRegistry::UpdateStore(const std::string& store, Change change) {
+    if (store.empty())
+        return false;
+    if (!EnsureFolder(FolderOf(store)))
+        return Refused(store, "its folder could not be made (" + SystemReason() + ")");
+    const FileLock lock(store);
+    if (!lock.Held())
+        return Refused(store, "it could not be locked (" + SystemReason() + ")");
+    const std::optional<std::string> bytes = ReadWholeFile(store);
+    struct stat info {};
+    if (!bytes && ::stat(store.c_str(), &info) == 0) {
+        if (static_cast<std::size_t>(info.st_size) > MaxTextFileSize)
+            return Refused(store, "it is larger than 16 MB, so it is not a settings file this "
+                                  "program can read; move it away to start afresh");
+        // There, but unreadable: leave it alone.
+        return Refused(store, "it could not be read (" + SystemReason() + ")");
+    }
+    ParsedStore parsed = ParseStore(bytes.value_or(std::string()));
+    if (parsed.newer)
+        return Refused(store, "it was written by a newer version of the program, which keeps "
+                              "settings this version does not know");
+    if (!change(parsed.values))
+        return false;
+    if (parsed.damaged && !CopyAside(store, "damaged"))
+        return Refused(store, "the damaged file could not be kept aside (" + SystemReason() + ")");
+    if (!ReplaceFileContents(store, SerializeStore(parsed.values), 0600))
+        return Refused(store, "it could not be written (" + SystemReason() + ")");
+    return true;
+}
+
+bool FileRegistry::Refused(const std::string& file, const std::string& why) {
+    if (sink_ && reported_.insert(file).second)
+        sink_->Show({MessageIcon::Exclamation, MessageButtons::Ok, "",
+                     "The settings were not saved to " + file + ": " + why + "."});
+    return false;
 }
 
 const std::string& FileRegistry::StoreFile(Hive hive) const {

@@ -6,12 +6,15 @@
 // Every write locks the hive's file, reads it afresh, changes one value and
 // renames a complete new file into place, so two programs writing at once
 // never lose each other's values and a reader never sees half a file.
-// Failures are silent: reads give the empty text, writes give false.
+// Reads give the empty text on failure; writes give false, and once per
+// file and run the reason is shown when a sink was given.
 
+#include "base/MessageSink.h"
 #include "base/Registry.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsEnvironment.h"
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -23,7 +26,7 @@ inline constexpr std::string_view StoreFileName = "settings.store";
 
 class FileRegistry final : public Registry {
 public:
-    explicit FileRegistry(const SettingsEnvironment& env);
+    explicit FileRegistry(const SettingsEnvironment& env, MessageSink* sink = nullptr);
 
     std::string RegRead(Hive hive, std::string_view keyPath,
                         std::string_view valueName) const override;
@@ -40,6 +43,12 @@ private:
     bool IsAutostartValue(Hive hive, std::string_view keyPath, std::string_view valueName) const;
     bool WriteAutostart(std::string_view text);
     bool DeleteAutostart();
+    template <typename Change> bool UpdateStore(const std::string& store, Change change);
+    // Says once per file and run why a write was refused; false for the caller.
+    bool Refused(const std::string& file, const std::string& why);
+
+    MessageSink* sink_;
+    std::set<std::string> reported_;
 
     std::string userStore_;
     std::string machineStore_;

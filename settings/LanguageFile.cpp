@@ -6,7 +6,9 @@
 #include "settings/QuotedFields.h"
 
 #include <charconv>
+#include <map>
 #include <optional>
+#include <tuple>
 
 namespace ombrix {
 
@@ -15,6 +17,9 @@ namespace {
 constexpr std::string_view ByteOrderMark = "\xFF\xFE";
 constexpr std::string_view EndRecord = "end";
 constexpr int BlockRecordLimit = 10;
+// What the records of one joined message may add up to; a file that holds
+// more is hostile or broken, and the rest would only fill memory.
+constexpr std::size_t JoinedMessageLimit = 16 * 1024;
 
 bool IsAbsoluteName(std::string_view name) {
     return name.starts_with('/') || name.starts_with("\\\\") ||
@@ -55,7 +60,14 @@ public:
           window_(window), windowText_(std::to_string(window)), ctx_(ctx) {}
 
     bool Read(std::vector<WindowText>& out) {
-        ctx_.texts.Set(SaveQuestionMessage, std::string());
+        saveQuestion_.clear();
+        const bool ok = ReadRecords(out);
+        ctx_.texts.Set(SaveQuestionMessage, std::move(saveQuestion_));
+        return ok;
+    }
+
+private:
+    bool ReadRecords(std::vector<WindowText>& out) {
         std::vector<std::string> record;
         for (;;) {
             std::string windowField;
@@ -83,14 +95,20 @@ public:
         }
     }
 
-private:
+    // The save question's records are joined in place (joining by copies
+    // takes quadratic time on a hostile file), up to the bound.
     void StoreMessage(int number, std::string text) {
-        if (number == SaveQuestionMessage && saveQuestionStarted_) {
-            ctx_.texts.Set(number, ctx_.texts.Get(number) + "\r\n" + text);
+        if (number != SaveQuestionMessage) {
+            ctx_.texts.Set(number, std::move(text));
             return;
         }
-        saveQuestionStarted_ = saveQuestionStarted_ || number == SaveQuestionMessage;
-        ctx_.texts.Set(number, std::move(text));
+        const std::size_t joint = saveQuestionStarted_ ? 2 : 0;
+        if (saveQuestion_.size() + joint + text.size() > JoinedMessageLimit)
+            return;
+        if (saveQuestionStarted_)
+            saveQuestion_ += "\r\n";
+        saveQuestion_ += text;
+        saveQuestionStarted_ = true;
     }
 
     bool Apply(std::int16_t index, const std::string& text, const std::string& extra,
@@ -121,6 +139,14 @@ private:
             }
             if (entry.property == TextProperty::Target)
                 StoreTarget(entry.target, value);
+            // A later record for the same property replaces the earlier one,
+            // so a file of repeats cannot grow the list past the table.
+            const auto [at, added] =
+                seen_.try_emplace({entry.owner, entry.target, entry.property}, out.size());
+            if (!added) {
+                out[at->second].text = std::move(value);
+                continue;
+            }
             out.push_back({std::string(entry.owner), std::string(entry.target), entry.property,
                            std::move(value)});
         }
@@ -166,6 +192,9 @@ private:
     std::string windowText_;
     const LanguageContext& ctx_;
     bool saveQuestionStarted_ = false;
+    std::string saveQuestion_;
+    // Where each property's text already is in the list.
+    std::map<std::tuple<std::string_view, std::string_view, TextProperty>, std::size_t> seen_;
 };
 
 } // namespace

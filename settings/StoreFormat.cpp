@@ -51,10 +51,16 @@ ParsedStore ParseStore(std::string_view bytes) {
     ParsedStore store;
     ValueIndex index;
     std::size_t pos = 0;
-    if (bytes.starts_with(StoreHeader))
+    if (bytes.starts_with(StoreHeader)) {
         pos = StoreHeader.size();
-    else if (!bytes.empty())
+    } else if (std::size_t at = StoreHeaderStart.size(); bytes.starts_with(StoreHeaderStart)) {
+        const std::optional<std::size_t> version = ReadCount(bytes, at, '\n');
+        store.newer = version && *version > 1;
+        store.damaged = !store.newer;
+        pos = store.newer ? at : 0;
+    } else if (!bytes.empty()) {
         store.damaged = true; // try the records all the same
+    }
     while (pos < bytes.size()) {
         const std::optional<std::size_t> keyLength = ReadCount(bytes, pos, ' ');
         const std::optional<std::size_t> nameLength =

@@ -19,9 +19,13 @@ struct StoredValue {
 struct ParsedStore {
     std::vector<StoredValue> values;
     bool damaged = false; // something had to be dropped to read the rest
+    // Written by a later version: read as far as its records are of this
+    // form, and never to be replaced by what this version would write.
+    bool newer = false;
 };
 
 inline constexpr std::string_view StoreHeader = "QUAVOMAT-SETTINGS 1\n";
+inline constexpr std::string_view StoreHeaderStart = "QUAVOMAT-SETTINGS ";
 
 // Reads as many values as the bytes hold intact; a value repeated later in
 // the file replaces the earlier one.

@@ -91,12 +91,33 @@ QStringList NameFilters(const std::string& filter) {
 }
 
 MessageAnswer QtMessageSink::Show(const Message& message) {
+    const bool groupable = message.buttons == MessageButtons::Ok && grouping_ && grouping_();
+    if (groupable && grouped_ != nullptr) {
+        ++groupedMore_;
+        grouped_->setText(groupedText_ +
+                          QStringLiteral("\n\n%1 more command line(s) handed over since then "
+                                         "failed as well.")
+                              .arg(groupedMore_));
+        // The hand-over brought the main window forward; the box stays above it.
+        grouped_->raise();
+        grouped_->activateWindow();
+        return MessageAnswer::Ok;
+    }
     QWidget* owner = owner_.Current();
     QMessageBox box(ToQt(message.icon),
                     message.title.empty() ? appTitle_ : FromWin1252(message.title),
                     FromWin1252(message.text), ToQt(message.buttons), owner);
     WindowInUse::KeepAbove(box, owner);
-    return FromQt(box.exec(), message.buttons);
+    if (groupable) {
+        grouped_ = &box;
+        groupedText_ = box.text();
+        groupedMore_ = 0;
+    }
+    const int pressed = box.exec();
+    if (grouped_ == &box) {
+        grouped_ = nullptr;
+    }
+    return FromQt(pressed, message.buttons);
 }
 
 namespace {

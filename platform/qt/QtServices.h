@@ -13,6 +13,9 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
+class QMessageBox;
 class QWidget;
 
 namespace ombrix::platform {
@@ -25,10 +28,19 @@ public:
     // appTitle: the title of a message that gives none of its own.
     explicit QtMessageSink(QString appTitle) : appTitle_(std::move(appTitle)) {}
     MessageAnswer Show(const Message& message) override;
+    // While `grouping` says so (a handed-over command line runs), a message
+    // with only an OK button that comes while another such message is open
+    // is counted into the open box instead of opening a box above it, so a
+    // flood of failing hand-overs cannot stack boxes.
+    void GroupWhile(std::function<bool()> grouping) { grouping_ = std::move(grouping); }
 
 private:
     QString appTitle_;
     WindowInUse owner_;
+    std::function<bool()> grouping_;
+    QMessageBox* grouped_ = nullptr;
+    QString groupedText_;
+    int groupedMore_ = 0;
 };
 
 // Qt's own file dialogs: no read-only option, no existence check on open,

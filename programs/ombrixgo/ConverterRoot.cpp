@@ -29,6 +29,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace ombrix {
 
 std::string CommandLineText(const QStringList& arguments) {
@@ -69,6 +71,7 @@ int RunConverter() {
     platform::QtProgramStarter starter;
     platform::QtTrayIcon tray(icon);
     platform::LocalInstanceChannel channel;
+    sink.GroupWhile([&channel] { return channel.Receiving(); });
     // The dialogs are not built yet.
     AbsentDialogs dialogs;
     // The main window is the wizard's and the calculator's host, so they get
@@ -124,6 +127,11 @@ int RunConverter() {
 
     switch (mainWindow.Start(commandLine)) {
     case StartupOutcome::SecondCopy:
+        if (const auto& failure = channel.Failure()) {
+            std::fprintf(stderr, "ombrixgo: %s.\n", failure->c_str());
+            return 1;
+        }
+        return 0;
     case StartupOutcome::LanguageFailed:
         return 0;
     case StartupOutcome::Shown:

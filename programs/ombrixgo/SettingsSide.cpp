@@ -8,7 +8,7 @@ namespace ombrix {
 
 SettingsSide::SettingsSide(const SettingsEnvironment& environment, platform::ProgramFolders folders,
                            MessageSink& sink, MessageTexts& texts)
-    : folders_(std::move(folders)), sink_(sink), texts_(texts), store_(environment),
+    : folders_(std::move(folders)), sink_(sink), texts_(texts), store_(environment, &sink),
       catalogue_(folders_), catalogueAccess_(catalogue_) {}
 
 void SettingsSide::MakeDirPath(const std::string& path) {

@@ -1,19 +1,27 @@
 #include "platform/qt/QtServices.h"
 #include "GuiFixture.h"
+#include "platform/qt/SingleInstance.h"
 #include "platform/qt/Win1252.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
+#include <chrono>
 #include <functional>
+#include <future>
+#include <string>
+#include <vector>
 
 namespace ombrix::testing {
 namespace {
@@ -180,6 +188,94 @@ TEST(QtClipboard, CarriesWindows1252Text) {
     EXPECT_EQ(clipboard.Text(), "12,50 \x80");
     clipboard.Clear();
     EXPECT_EQ(clipboard.Text(), "");
+}
+
+} // namespace
+} // namespace ombrix::testing
+
+namespace ombrix::testing {
+namespace {
+
+// A first copy whose handed-over command lines all fail with a message box.
+TEST(QtMessageSink, FailingHandOversWhileTheirBoxIsOpenAreCountedIntoIt) {
+    QTemporaryDir folder;
+    const QString name = folder.filePath("instance");
+    platform::LocalInstanceChannel first(name, 3000);
+    platform::QtMessageSink sink(QStringLiteral("Quavomat"));
+    sink.GroupWhile([&first] { return first.Receiving(); });
+    ASSERT_FALSE(first.HandOverToRunningCopy("", [&sink](const std::string& text) {
+        sink.Show({MessageIcon::Critical, MessageButtons::Ok, "", text + " could not be opened"});
+    }));
+
+    std::vector<std::future<bool>> senders;
+    const auto send = [&](const std::string& line) {
+        senders.push_back(std::async(std::launch::async, [name, line] {
+            platform::LocalInstanceChannel copy(name, 3000);
+            return copy.HandOverToRunningCopy(line, [](const std::string&) {});
+        }));
+    };
+    const auto allSent = [&] {
+        for (auto& sender : senders) {
+            if (sender.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) {
+                return false;
+            }
+        }
+        return true;
+    };
+    // Watches the boxes: the first stays open while five more hand-overs
+    // fail, a later one is answered at once.
+    int boxes = 0;
+    int settled = 0;
+    QPointer<QMessageBox> firstBox;
+    QString firstText;
+    QString lastText;
+    bool done = false;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr && box->isVisible() && !box->property("seen").toBool()) {
+            box->setProperty("seen", true);
+            if (++boxes == 1) {
+                firstBox = box;
+                for (int i = 1; i <= 5; ++i) {
+                    send("/b" + std::to_string(i) + ".nod");
+                }
+                return;
+            }
+            lastText = box->text();
+            box->button(QMessageBox::Ok)->click();
+            return;
+        }
+        if (firstBox && allSent() && ++settled > 40) {
+            firstText = firstBox->text();
+            firstBox->button(QMessageBox::Ok)->click();
+            firstBox = nullptr;
+            done = true;
+        }
+    });
+    watch.start();
+    send("/a.nod");
+    QElapsedTimer limit;
+    limit.start();
+    while (!done && limit.elapsed() < 20000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    ASSERT_TRUE(done);
+    EXPECT_EQ(boxes, 1);
+    EXPECT_TRUE(firstText.startsWith(QStringLiteral("/a.nod could not be opened")))
+        << firstText.toStdString();
+    EXPECT_TRUE(firstText.contains(QStringLiteral("5 more"))) << firstText.toStdString();
+
+    // Once the box is closed, the next failure opens a box of its own.
+    const int before = boxes;
+    send("/c.nod");
+    limit.restart();
+    while ((boxes == before || !allSent()) && limit.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    EXPECT_EQ(boxes, before + 1);
+    EXPECT_EQ(lastText, QStringLiteral("/c.nod could not be opened"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "settings/FileRegistry.h"
 
 #include "SettingsTestSupport.h"
+#include "platform/posix/FileIo.h"
 #include "settings/AutostartEntry.h"
 #include "settings/StoreFormat.h"
 
@@ -8,6 +9,7 @@
 
 #include <sys/stat.h>
 
+#include <functional>
 #include <string>
 
 namespace ombrix {
@@ -204,6 +206,87 @@ TEST(StoreFormat, LaterDuplicateReplacesTheEarlierText) {
     const ParsedStore parsed = ParseStore(SerializeStore({{"K", "a", "1"}, {"k\\", "a", "2"}}));
     ASSERT_EQ(parsed.values.size(), 1u);
     EXPECT_EQ(parsed.values[0].text, "2");
+}
+
+} // namespace
+} // namespace ombrix
+
+namespace ombrix {
+namespace {
+
+// Stores this version must not replace: each write is refused, the file
+// stays byte for byte, and the user is told once.
+TEST(FileRegistryRefusal, NewerOrOversizedStoresAreKeptAndReportedOnce) {
+    const std::string record = std::to_string(KeyWithoutSlash.size()) + " 4 3\n" +
+                               std::string(KeyWithoutSlash) + "Name" + "abc\n";
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* readBack; // the value this version still reads
+        const char* reason;
+    } cases[] = {
+        {"newer version", "QUAVOMAT-SETTINGS 2\n" + record + "a record of a later form\n", "abc",
+         "newer version"},
+        {"over 16 MB", std::string(StoreHeader) + record + std::string(MaxTextFileSize, 'x'), "",
+         "16 MB"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempTree tree;
+        testing::RecordingSink sink;
+        FileRegistry registry{tree.env, &sink};
+        const std::string store = registry.StoreFile(Hive::CurrentUser);
+        WriteFile(store, c.bytes);
+        EXPECT_EQ(registry.RegRead(Hive::CurrentUser, KeyWithoutSlash, "Name"), c.readBack);
+        EXPECT_FALSE(registry.RegWrite(Hive::CurrentUser, KeyWithoutSlash, "Name", "new"));
+        EXPECT_FALSE(registry.RegWrite(Hive::CurrentUser, KeyWithoutSlash, "Other", "1"));
+        EXPECT_FALSE(registry.RegDelete(Hive::CurrentUser, KeyWithoutSlash, "Name"));
+        EXPECT_TRUE(ReadFile(store) == c.bytes);
+        EXPECT_TRUE(
+            FilesStartingWith(std::filesystem::path(store).parent_path(), "settings.store.damaged")
+                .empty());
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_NE(sink.messages[0].text.find(store), std::string::npos) << sink.messages[0].text;
+        EXPECT_NE(sink.messages[0].text.find(c.reason), std::string::npos) << sink.messages[0].text;
+    }
+}
+
+// A store that cannot be written: the change is refused, the old file is
+// intact, and the user hears of it once per run, with the file and the reason.
+TEST(FileRegistryRefusal, WriteFailuresAreSaidOncePerFile) {
+    const struct {
+        const char* what;
+        std::function<void(const std::filesystem::path& store)> block;
+        const char* reason;
+    } cases[] = {
+        {"folder blocked by a file",
+         [](const std::filesystem::path& store) {
+             WriteFile(store.parent_path().parent_path(), "not a folder");
+         },
+         "folder could not be made"},
+        {"temporary name taken by a folder",
+         [](const std::filesystem::path& store) {
+             WriteFile(store, std::string(StoreHeader));
+             std::filesystem::create_directories(store.string() + ".new");
+         },
+         "could not be written"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempTree tree;
+        testing::RecordingSink sink;
+        FileRegistry registry{tree.env, &sink};
+        const std::filesystem::path store = registry.StoreFile(Hive::CurrentUser);
+        std::filesystem::remove_all(store.parent_path().parent_path());
+        std::filesystem::create_directories(store.parent_path().parent_path().parent_path());
+        c.block(store);
+        EXPECT_FALSE(registry.RegWrite(Hive::CurrentUser, KeyWithoutSlash, "Name", "1"));
+        EXPECT_FALSE(registry.RegWrite(Hive::CurrentUser, KeyWithoutSlash, "Name", "2"));
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_NE(sink.messages[0].text.find(store.string()), std::string::npos)
+            << sink.messages[0].text;
+        EXPECT_NE(sink.messages[0].text.find(c.reason), std::string::npos) << sink.messages[0].text;
+    }
 }
 
 } // namespace

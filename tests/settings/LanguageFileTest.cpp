@@ -123,11 +123,29 @@ TEST_F(LanguageFileTest, RecordsApplyOnlyToTheWindowThatAsked) {
         EXPECT_TRUE(Load(bytes, static_cast<std::int16_t>(other)).texts.empty()) << other;
 }
 
-TEST_F(LanguageFileTest, UnlistedIndexesAreIgnoredAndLaterRecordsComeLast) {
+TEST_F(LanguageFileTest, UnlistedIndexesAreIgnoredAndTheLaterRecordWins) {
     const LanguageLoad load =
         Load(Rec("5", "100", "First") + Rec("5", "999", "no such") + Rec("5", "100", "Second"), 5);
-    EXPECT_EQ(TextsFor(load, "standard"), (std::vector<std::string>{"First", "Second"}));
-    EXPECT_EQ(load.texts.size(), 2u);
+    EXPECT_EQ(TextsFor(load, "standard"), (std::vector<std::string>{"Second"}));
+    EXPECT_EQ(load.texts.size(), 1u);
+}
+
+// A hostile file of repeated records: what one load keeps stays bounded
+// however long the file is.
+TEST_F(LanguageFileTest, RepeatedRecordsKeepWhatTheyHoldBounded) {
+    std::string bytes;
+    for (int i = 0; i < 200000; ++i)
+        bytes += Rec("0", "109", "save?") + Rec("5", "100", "caption " + std::to_string(i));
+    const LanguageLoad load = Load(bytes, 5);
+    EXPECT_TRUE(load.ok);
+    EXPECT_EQ(TextsFor(load, "standard"), (std::vector<std::string>{"caption 199999"}));
+    EXPECT_EQ(load.texts.size(), 1u);
+    // The joined message keeps its first lines up to the bound, whole lines only.
+    const std::string& joined = texts.Get(109);
+    EXPECT_LE(joined.size(), 16u * 1024);
+    EXPECT_GT(joined.size(), 15u * 1024);
+    EXPECT_TRUE(joined.starts_with("save?\r\nsave?"));
+    EXPECT_TRUE(joined.ends_with("\r\nsave?"));
 }
 
 TEST_F(LanguageFileTest, OneRecordCanSetACaptionAndAToolTip) {
