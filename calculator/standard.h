@@ -40,6 +40,7 @@ public:
 
     // Shown, raised and active.
     void ShowWindow();
+    void HideWindow() { hide(); }
     void SetTopmost(bool on);
     void ReloadTexts();
     // Closed by the user or the program; a closed window is not shown again.
