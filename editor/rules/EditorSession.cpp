@@ -115,10 +115,22 @@ void EditorSession::OpenText() {
     if (path.empty()) {
         return;
     }
+    if (!LoadFile(path)) {
+        return;
+    }
+    if (s_.host != nullptr) {
+        s_.host->SetFileField(s_.currentFile);
+    }
+    SetCaptionFor(s_.currentFile);
+    history_.IsDirty = 0;
+    recent_.salastused(s_.currentFile);
+}
+
+bool EditorSession::LoadFile(const std::string& path) {
     const auto bytes = ReadWholeFile(platform::ToFileSystemPath(path));
     if (!bytes) {
         FileError(path);
-        return;
+        return false;
     }
     s_.currentFile = path;
     ResetHistory();
@@ -127,12 +139,7 @@ void EditorSession::OpenText() {
     s_.view.LoadText(*bytes);
     history_.IsRestoring = false;
     history_.SetBase(s_.view.Snapshot());
-    if (s_.host != nullptr) {
-        s_.host->SetFileField(s_.currentFile);
-    }
-    SetCaptionFor(s_.currentFile);
-    history_.IsDirty = 0;
-    recent_.salastused(s_.currentFile);
+    return true;
 }
 
 bool EditorSession::SaveText() {
@@ -183,18 +190,9 @@ void EditorSession::ChooseRecent(int slot) {
         }
     }
     const std::string path = recent_.Stored(slot);
-    const auto bytes = ReadWholeFile(platform::ToFileSystemPath(path));
-    if (!bytes) {
-        FileError(path);
+    if (!LoadFile(path)) {
         return;
     }
-    s_.currentFile = path;
-    ResetHistory();
-    history_.IsRestoring = true;
-    s_.view.ClearText();
-    s_.view.LoadText(*bytes);
-    history_.IsRestoring = false;
-    history_.SetBase(s_.view.Snapshot());
     SetCaptionFor(s_.currentFile);
     history_.IsDirty = 0;
     recent_.salastused(s_.currentFile);

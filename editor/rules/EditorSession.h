@@ -82,6 +82,8 @@ private:
     bool LoadTextFile(const std::string& path);
     bool WriteTo(const std::string& path);
     void FileError(const std::string& path);
+    // Reads `path` into the text with a fresh history; false (and said) when it cannot be read.
+    bool LoadFile(const std::string& path);
     void SetCaptionFor(const std::string& name);
     void ResetHistory();
     void Saved();
