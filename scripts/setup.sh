@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libxcb1-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth imagemagick units trayer x11-utils xdotool xclip openbox bc
-    desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev
+    desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev libglib2.0-bin
 )
 
 missing=()
