@@ -3,7 +3,6 @@
 #include "base/TextCase.h"
 #include "engine/ConversionPath.h"
 #include "platform/posix/FileIo.h"
-#include "platform/posix/SafeReplace.h"
 
 namespace ombrix {
 

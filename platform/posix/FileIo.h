@@ -24,6 +24,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // is fixed. False, with `path` untouched, when any step fails.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes, unsigned mode = 0644);
 
+// Replaces a file a user edits, safe against a crash at any moment: the new
+// contents go to a fresh temporary file in the same folder, are flushed and
+// renamed over the old file, which keeps its permissions. Several writers
+// may run at once, since each takes its own temporary name, so no lock is
+// needed. False, with the old file untouched and no temporary file left,
+// when any step fails. A new file gets the permissions the umask allows.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
 // Copies the file to a new name beside it, `path` + "." + `tag` with a number
 // added when that name is taken; an existing file is never overwritten.
 // Returns the new name, or nullopt when the copy could not be made.
