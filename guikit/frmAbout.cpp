@@ -107,6 +107,23 @@ frmAbout::frmAbout(AboutServices services, bool openedFromEditor)
     lblDisclaimer->setText(lblDisclaimer->text().replace(u'\r', u'\n'));
 }
 
+void frmAbout::ShowProgramWord(const std::string& word) {
+    if (Label1 == nullptr) {
+        // Under the name the picture paints, in the picture's own lettering.
+        Label1 = new QLabel(this);
+        Label1->setObjectName(QStringLiteral("Label1"));
+        Label1->setGeometry(QRect(Image1->x(), Image1->y() + 206, PictureSize.width(), 30));
+        Label1->setAlignment(Qt::AlignCenter);
+        QFont font = Label1->font();
+        font.setPixelSize(20);
+        font.setBold(true);
+        Label1->setFont(font);
+        Label1->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    }
+    Label1->setText(FromWin1252(word));
+    Label1->show();
+}
+
 void frmAbout::done(int result) {
     if (!closed_) {
         closed_ = true;

@@ -40,6 +40,11 @@ public:
     QLabel* lblDisclaimer;
     QLabel* Image1;
 
+    // The stand-alone editor names itself under the picture; the converter's
+    // box has no such label.
+    void ShowProgramWord(const std::string& word);
+    QLabel* Label1 = nullptr;
+
     void done(int result) override;
 
 private:

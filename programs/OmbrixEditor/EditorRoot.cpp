@@ -107,6 +107,7 @@ int RunEditor() {
                         if (about.isNull()) {
                             about = new frmAbout(
                                 {owners, aboutLanguage, registry, starter, sink, AppTitle}, true);
+                            about->ShowProgramWord("Editor");
                             about->setAttribute(Qt::WA_DeleteOnClose);
                         }
                         about->show();

@@ -269,6 +269,8 @@ TEST_F(MenuForm, AboutBoxDisablesTheMainWindowUntilItCloses) {
     EXPECT_EQ(about->windowTitle(), "About MyApp Quavomat");
     EXPECT_EQ(about->lblVersion->text(), "Version 1.8.0 ");
     EXPECT_EQ(about->Image1->pixmap().size(), QSize(359, 239));
+    // The name word belongs to the stand-alone editor's box only.
+    EXPECT_EQ(about->findChild<QLabel*>("Label1"), nullptr);
 
     // The icon's menu offers nothing while the box must be closed first.
     tray1& trayWindow = form->TrayWindow();
