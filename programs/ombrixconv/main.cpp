@@ -27,11 +27,12 @@
 
 namespace {
 
-// Messages go to stderr; a command line has nobody to answer a question.
+// Messages go to stderr, in the terminal's UTF-8 since they name files;
+// a command line has nobody to answer a question.
 class StderrSink : public ombrix::MessageSink {
 public:
     ombrix::MessageAnswer Show(const ombrix::Message& message) override {
-        std::cerr << message.text << '\n';
+        std::cerr << ombrix::platform::CodePageToUtf8(message.text) << '\n';
         return message.buttons == ombrix::MessageButtons::Ok ? ombrix::MessageAnswer::Ok
                                                              : ombrix::MessageAnswer::Cancel;
     }
@@ -51,20 +52,36 @@ struct Options {
     std::vector<std::string> checkFiles;
 };
 
+// A name from the command line or the file system as the engine takes it;
+// a name the program cannot store is reported instead of being looked up
+// as another name.
+std::optional<std::string> Stored(const std::string& native) {
+    ombrix::platform::CodePageText stored = ombrix::platform::FromFileSystemPath(native);
+    if (stored.Ok())
+        return std::move(stored.text);
+    std::cerr << "ombrixconv: " << ombrix::platform::RefusedFileNameMessage(native, stored) << '\n';
+    return std::nullopt;
+}
+
 // A file in the current folder wins; then a catalogue entry of that display
 // name (letter case ignored); otherwise the name is left to the engine, which
-// resolves it as the catalogue does.
-std::string LocateDefinition(const std::string& name, const ombrix::Catalogue& catalogue) {
+// resolves it as the catalogue does. `name` is as the user typed it; the
+// result is a stored name, nullopt when the name cannot be one.
+std::optional<std::string> LocateDefinition(const std::string& name,
+                                            const ombrix::Catalogue& catalogue) {
     for (const std::string& candidate : {name, name + ".nod"}) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(candidate, ec))
-            return std::filesystem::absolute(candidate, ec).string();
+            return Stored(std::filesystem::absolute(candidate, ec).string());
     }
+    const std::optional<std::string> stored = Stored(name);
+    if (!stored)
+        return std::nullopt;
     for (std::size_t i = 0; i < catalogue.Names.size(); ++i) {
-        if (ombrix::EqualsIgnoreCase1252(catalogue.Names[i], name))
+        if (ombrix::EqualsIgnoreCase1252(catalogue.Names[i], *stored))
             return catalogue.CatalogueFiles[i];
     }
-    return name;
+    return stored;
 }
 
 // The catalogue as the converter reads it at start-up: index, display name,
@@ -149,9 +166,10 @@ int ConvertTableFromStdin(ombrix::Engine& engine, const Options& options) {
 }
 
 struct FileToCheck {
-    std::string shown;  // as the user named it or as found in a named folder; empty:
-                        // as the loader resolves it
-    std::string loaded; // what the loader gets
+    std::string shown;                 // as the user named it or as found in a named folder; empty:
+                                       // as the loader resolves it
+    std::optional<std::string> loaded; // what the loader gets; none for a name
+                                       // the program cannot store (reported)
 };
 
 // The definition files an argument of --check names: every .nod file under a
@@ -162,10 +180,11 @@ std::vector<FileToCheck> FilesToCheck(const std::string& argument,
     if (!std::filesystem::is_directory(argument, ec)) {
         for (const std::string& candidate : {argument, argument + ".nod"}) {
             if (std::filesystem::is_regular_file(candidate, ec))
-                return {{candidate, std::filesystem::absolute(candidate, ec).string()}};
+                return {{candidate, Stored(std::filesystem::absolute(candidate, ec).string())}};
         }
         // A catalogue name or a name in the program folder: shown as resolved.
-        return {{std::string(), LocateDefinition(argument, catalogue)}};
+        std::optional<std::string> located = LocateDefinition(argument, catalogue);
+        return {{located ? std::string() : argument, std::move(located)}};
     }
     std::vector<FileToCheck> files;
     std::filesystem::recursive_directory_iterator it(argument, ec);
@@ -174,10 +193,10 @@ std::vector<FileToCheck> FilesToCheck(const std::string& argument,
         if (it->is_regular_file(ec) &&
             ombrix::EndsWithIgnoreCase1252(it->path().filename().string(), ".nod"))
             files.push_back(
-                {it->path().string(), std::filesystem::absolute(it->path(), ec).string()});
+                {it->path().string(), Stored(std::filesystem::absolute(it->path(), ec).string())});
     }
     if (ec)
-        files.push_back({argument, argument}); // reported as a file that cannot be read
+        files.push_back({argument, Stored(argument)}); // reported as a file that cannot be read
     std::sort(files.begin(), files.end(),
               [](const FileToCheck& a, const FileToCheck& b) { return a.shown < b.shown; });
     return files;
@@ -213,11 +232,16 @@ int RunChecks(const Options& options, const ombrix::Catalogue& catalogue,
         }
         for (const FileToCheck& file : found) {
             ++files;
+            if (!file.loaded) {
+                ++unchecked;
+                continue;
+            }
             const ombrix::FileCheckReport report =
-                ombrix::CheckDefinitionFile(file.loaded, catalogue.Folders(), texts);
-            const std::string& shown = file.shown.empty() ? report.path : file.shown;
+                ombrix::CheckDefinitionFile(*file.loaded, catalogue.Folders(), texts);
+            const std::string shown =
+                file.shown.empty() ? ombrix::platform::CodePageToUtf8(report.path) : file.shown;
             if (!report.loaded) {
-                std::cout << report.problem << '\n';
+                std::cout << ombrix::platform::CodePageToUtf8(report.problem) << '\n';
                 ++unchecked;
                 continue;
             }
@@ -321,8 +345,8 @@ int main(int argc, char** argv) {
                                                      : std::int16_t(-1));
     engine.Numbers.DigitGrouping = options.grouping;
 
-    std::string path = LocateDefinition(options.definition, catalogue);
-    if (!engine.LoadConversion(path, options.validate ? 3 : 1))
+    std::optional<std::string> path = LocateDefinition(options.definition, catalogue);
+    if (!path || !engine.LoadConversion(*path, options.validate ? 3 : 1))
         return 1;
     if (options.validate)
         return 0;

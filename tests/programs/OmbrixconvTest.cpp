@@ -224,6 +224,50 @@ TEST_F(OmbrixconvDefinitions, NumbersSymbolsValidationAndLineEnds) {
     }
 }
 
+// Names as the file system spells them (UTF-8) reach the engine, which keeps
+// names in Windows-1252; a name it cannot keep is refused by name.
+TEST_F(OmbrixconvDefinitions, TakesFileNamesOutsideAscii) {
+    std::filesystem::create_directories(folder / "jos\xc3\xa9");
+    const std::string euro = Write("jos\xc3\xa9/\xe2\x82\xac.nod", "MATH     * 2\r\n");
+    const std::string odd = Write("\xc5\x91.nod", "MATH     * 2\r\n");
+    const std::string checked =
+        Write("jos\xc3\xa9/checked.nod", "MATH     * 2\r\n'CHECK 2 = 4\r\n'CHECK 3 = 7\r\n");
+    const CommandCase cases[] = {
+        {"folder with e acute, name with the euro sign", {euro, "21"}, "", 0, "42\n", ""},
+        {"without the extension", {euro.substr(0, euro.size() - 4), "1"}, "", 0, "2\n", ""},
+        {"validated", {"--validate", euro}, "", 0, "", ""},
+        {"a character Windows-1252 cannot hold",
+         {odd, "1"},
+         "",
+         1,
+         "",
+         "it holds the character \"\xc5\x91\" (U+0151)"},
+        {"a folder of checks, named as the file system names it",
+         {"--check", (folder / "jos\xc3\xa9").string()},
+         "",
+         1,
+         checked + ":3: CHECK 3: expected \"7\", got \"6\"\n" + euro +
+             ": no check lines\n2 files, 2 checks: 1 held, 1 failed; 1 without check lines\n",
+         ""},
+        {"a check of a name the program cannot keep",
+         {"--check", odd},
+         "",
+         1,
+         "1 file, 0 checks: 0 held, 0 failed; 1 could not be checked\n",
+         "U+0151"},
+    };
+    for (const CommandCase& c : cases) {
+        testing::ProcessResult r = testing::RunProcess(program, c.arguments, c.input);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.what;
+        EXPECT_EQ(r.out, c.out) << c.what;
+        if (c.errContains.empty()) {
+            EXPECT_EQ(r.err, "") << c.what;
+        } else {
+            EXPECT_NE(r.err.find(c.errContains), std::string::npos) << c.what << ": " << r.err;
+        }
+    }
+}
+
 TEST(Ombrixconv, TableLargerThanAReadBlockConvertsEveryRow) {
     // Rows cross the 64 KiB blocks the table is read in; the last has no line end.
     std::string table;
