@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # File names outside ASCII end to end: the converter started with a file in
 # a folder "josé" whose name is "€.nod" adds and loads it, and stores the name
-# in its catalogue in Windows-1252; a second start with a name Windows-1252
+# in its catalogue in Windows-1252; a second start in that folder hands over
+# a file named relative to it; a second start with a name Windows-1252
 # cannot hold ("ő") says so by name and hands over nothing; the stand-alone
 # editor opens and saves the "€" file and refuses the "ő" one the same way.
 #   non_ascii_names.sh OMBRIXGO   (OmbrixEditor is found beside it)
@@ -17,6 +18,7 @@ mkdir -p "$home/josé"
 printf 'NAME Peso \200 - Euro\r\nURLN Peso\r\nMATH PESO / 2\r\nFORMAT 0.00\r\n' >"$home/josé/€.nod"
 cp "$home/josé/€.nod" "$home/ő.nod"
 cp "$home/josé/€.nod" "$home/original.nod"
+printf 'NAME Dos \200 - Euro\r\nURLN Dos\r\nMATH PESO / 4\r\n' >"$home/josé/€2.nod"
 
 cat >"$home/run.sh" <<'RUN'
 set -u
@@ -40,6 +42,10 @@ close_box() {
 program=$!
 window=$(wait_for_main_window)
 echo "loaded: $(xdotool getwindowname "$window")"
+# Named relative to a start folder outside ASCII and handed over.
+(cd "$HOME/josé" && timeout 15 "$PROGRAM" "€2.nod")
+sleep 1
+echo "handed over: $(xdotool getwindowname "$window")"
 
 "$PROGRAM" "$HOME/ő.nod" 2>"$HOME/second.err" &
 second=$!
@@ -95,7 +101,8 @@ for err in second editor; do
     grep -qF "The file name \"$home/ő.nod\" $refused" "$home/$err.err"
 done
 grep -qx "second: status 0" <<<"$out"
-grep -qx "after: Peso € - Euro" <<<"$out"
+grep -qx "handed over: Dos € - Euro" <<<"$out"
+grep -qx "after: Dos € - Euro" <<<"$out"
 grep -q "^editor: .*€.nod" <<<"$out"
 cmp "$home/josé/€.nod" <(cat "$home/original.nod" && printf "'saved\r\n")
 # The refused name opened nothing and left its file alone.
