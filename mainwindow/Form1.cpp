@@ -31,6 +31,7 @@
 namespace ombrix {
 
 using platform::FromWin1252;
+using platform::QtFileName;
 using platform::ToWin1252;
 
 namespace {
@@ -94,7 +95,7 @@ Form1::Form1(MainWindowServices services)
     menus_ = new MainMenuBar(*menuBar(), MenuHandlers());
     editActions_ =
         new FieldEditActions(menus_->EditMenu(), {Text1, Text2, Option1, Option2}, s_.clipboard);
-    images_ = new ImageButtonStrip(*surface_, FromWin1252(s_.folders.program) + "/icons/",
+    images_ = new ImageButtonStrip(*surface_, QtFileName(s_.folders.program) + "/icons/",
                                    menus_->ImageItems());
     surface_->OnPointerOverBackground([this] { images_->ClearFrames(); });
     ConnectPanel();

@@ -4,7 +4,9 @@
 #include "platform/posix/FileIo.h"
 #include "settings/DataFolder.h"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 namespace ombrix {
 
@@ -14,8 +16,10 @@ std::string InFolder(const std::string& folder, std::string_view name) {
     return platform::ToFileSystemPath(JoinPath(folder, name));
 }
 
+// `path` is already in the file system's form, so it is not converted again.
 bool Exists(const std::string& path) {
-    return platform::FileExists(path);
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
 }
 
 } // namespace

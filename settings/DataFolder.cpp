@@ -20,12 +20,25 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
     return out;
 }
 
+namespace {
+
+// An absolute folder from the environment as a stored name; empty when it is
+// none or names a character the program cannot store, as if it were unset.
+std::string StoredFolder(const std::string& variable) {
+    if (IsBlank(variable) || variable.front() != '/')
+        return {};
+    platform::CodePageText stored = platform::FromFileSystemPath(variable);
+    return stored.Ok() ? std::move(stored.text) : std::string();
+}
+
+} // namespace
+
 std::string AppDataFolder(const SettingsEnvironment& env, const std::string& programFolder,
                           std::string_view subFolder) {
-    if (!IsBlank(env.xdgDataHome) && env.xdgDataHome.front() == '/')
-        return JoinPath(env.xdgDataHome, subFolder);
-    if (!IsBlank(env.home) && env.home.front() == '/')
-        return JoinPath(env.home + "/.local/share", subFolder);
+    if (const std::string folder = StoredFolder(env.xdgDataHome); !folder.empty())
+        return JoinPath(folder, subFolder);
+    if (const std::string home = StoredFolder(env.home); !home.empty())
+        return JoinPath(home + "/.local/share", subFolder);
     return programFolder;
 }
 

@@ -13,8 +13,8 @@ namespace ombrix {
 inline constexpr std::string_view DataFolderName = "Quavomat";
 
 // The user's application-data folder (XDG_DATA_HOME, else HOME/.local/share)
-// joined with `subFolder`; when neither variable gives a folder, the program
-// folder itself, without the sub-folder.
+// joined with `subFolder`, as a stored name; when neither variable gives a
+// folder the program can name, the program folder itself, without the sub-folder.
 std::string AppDataFolder(const SettingsEnvironment& env, const std::string& programFolder,
                           std::string_view subFolder);
 

@@ -1,5 +1,6 @@
 #include "settings/FileRegistry.h"
 
+#include "platform/posix/CodePage.h"
 #include "platform/posix/FileIo.h"
 #include "settings/AutostartEntry.h"
 #include "settings/StoreFormat.h"
@@ -101,8 +102,12 @@ std::string FileRegistry::RegRead(Hive hive, std::string_view keyPath,
                                   std::string_view valueName) const {
     try {
         if (IsAutostartValue(hive, keyPath, valueName)) {
+            // A desktop entry is UTF-8; a command the program cannot store reads as none.
             const std::optional<std::string> entry = ReadWholeFile(autostartFile_);
-            return entry ? AutostartCommand(*entry).value_or(std::string()) : std::string();
+            const std::optional<std::string> command =
+                entry ? AutostartCommand(*entry) : std::nullopt;
+            platform::CodePageText stored = platform::Utf8ToCodePage(command.value_or(""));
+            return stored.Ok() ? std::move(stored.text) : std::string();
         }
         const std::string& store = StoreFile(hive);
         if (store.empty())
@@ -159,7 +164,8 @@ bool FileRegistry::WriteAutostart(std::string_view text) {
         !EnsureFolder(FolderOf(autostartFile_)))
         return false;
     const FileLock lock(userStore_);
-    return lock.Held() && ReplaceFileContents(autostartFile_, MakeAutostartEntry(text));
+    return lock.Held() &&
+           ReplaceFileContents(autostartFile_, MakeAutostartEntry(platform::CodePageToUtf8(text)));
 }
 
 bool FileRegistry::DeleteAutostart() {

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 namespace ombrix {
 
@@ -17,22 +19,28 @@ std::string InFolder(const std::string& folder, std::string_view name) {
     return platform::ToFileSystemPath(JoinPath(folder, name));
 }
 
+// `path` is already in the file system's form, so it is not converted again.
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
 bool DataFolderHasCatalogue(const platform::ProgramFolders& folders) {
-    return platform::FileExists(InFolder(folders.data, CatalogueFileName)) ||
-           platform::FileExists(InFolder(folders.data, LegacyCatalogueFileName));
+    return Exists(InFolder(folders.data, CatalogueFileName)) ||
+           Exists(InFolder(folders.data, LegacyCatalogueFileName));
 }
 
 // A copy that is complete or absent: the catalogue's own lock and atomic replace.
 void CopyIntoDataFolder(const platform::ProgramFolders& folders, std::string_view name) {
     const std::string source = InFolder(folders.program, name);
     const std::string target = InFolder(folders.data, name);
-    if (!platform::FileExists(source) || platform::FileExists(target))
+    if (!Exists(source) || Exists(target))
         return;
     const std::optional<std::string> bytes = ReadWholeFile(source);
     if (!bytes)
         return;
     const FileLock lock(target);
-    if (lock.Held() && !platform::FileExists(target))
+    if (lock.Held() && !Exists(target))
         ReplaceFileContents(target, *bytes);
 }
 
@@ -59,7 +67,7 @@ void MigrateMachineSettings(Registry& registry, Catalogue& catalogue) {
     MakeDirPath(catalogue.Folders().data);
     catalogue.SaveCatalogue(catalogue.LanguageFile, catalogue.Names, true);
     const std::string programCatalogue = InFolder(catalogue.Folders().program, CatalogueFileName);
-    if (platform::FileExists(programCatalogue))
+    if (Exists(programCatalogue))
         ::unlink(programCatalogue.c_str()); // a failure leaves it in place
 
     auto writeWhenGiven = [&](std::string_view name, const std::string& text) {

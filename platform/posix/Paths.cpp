@@ -1,6 +1,7 @@
 #include "platform/posix/Paths.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -13,14 +14,27 @@ bool IsAbsolutePath(std::string_view path) {
 }
 
 std::string ToFileSystemPath(std::string_view path) {
-    std::string out(path);
-    if (NativeSeparator == '/') {
-        for (char& c : out) {
-            if (c == '\\')
-                c = '/';
-        }
-    }
+    std::string out = CodePageToUtf8(path);
+    if (NativeSeparator == '/')
+        std::replace(out.begin(), out.end(), '\\', '/');
     return out;
+}
+
+CodePageText FromFileSystemPath(std::string_view nativePath) {
+    return Utf8ToCodePage(nativePath);
+}
+
+std::string RefusedFileNameMessage(std::string_view nativePath, const CodePageText& refusal) {
+    std::string what;
+    if (refusal.character != 0) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(refusal.character));
+        what = "the character \"" + refusal.refused + "\" (" + code +
+               "), which the program's character set (Windows-1252) does not hold";
+    } else {
+        what = "a " + refusal.refused + " that is not UTF-8";
+    }
+    return "The file name \"" + ShownUtf8(nativePath) + "\" cannot be used: it holds " + what + ".";
 }
 
 bool FileExists(std::string_view path) {
@@ -35,8 +49,12 @@ std::string FindProgramOnPath(std::string_view name, std::string_view searchPath
         searchPath.remove_prefix(std::min(end + 1, searchPath.size()));
         if (folder.empty())
             continue; // the current folder is no place to take a program from
-        const std::string candidate = std::string(folder) + '/' + std::string(name);
-        if (FileExists(candidate) && ::access(candidate.c_str(), X_OK) == 0)
+        // A folder the program cannot name could not be started from.
+        const CodePageText stored = FromFileSystemPath(folder);
+        if (!stored.Ok())
+            continue;
+        const std::string candidate = stored.text + '/' + std::string(name);
+        if (FileExists(candidate) && ::access(ToFileSystemPath(candidate).c_str(), X_OK) == 0)
             return candidate;
     }
     return {};
@@ -48,7 +66,9 @@ std::string ExecutableFolder() {
     if (ec)
         return ".";
     std::filesystem::path folder = std::filesystem::canonical(exe, ec).parent_path();
-    return ec ? exe.parent_path().string() : folder.string();
+    const std::string native = ec ? exe.parent_path().string() : folder.string();
+    CodePageText stored = FromFileSystemPath(native);
+    return stored.Ok() ? std::move(stored.text) : native;
 }
 
 } // namespace ombrix::platform

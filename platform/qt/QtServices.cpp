@@ -74,8 +74,13 @@ MessageAnswer FromQt(int button, MessageButtons buttons) {
     }
 }
 
-std::string ChosenPath(const QString& path) {
-    return path.isEmpty() ? std::string() : ToWin1252(QFileInfo(path).absoluteFilePath());
+// A name the program cannot store is refused at once, as if the dialog had
+// been cancelled, rather than looked up lossily.
+std::string ChosenPath(const QString& path, QWidget* owner) {
+    if (path.isEmpty()) {
+        return {};
+    }
+    return StoredFileNameOrTell(QFileInfo(path).absoluteFilePath(), owner).value_or(std::string());
 }
 
 } // namespace
@@ -126,14 +131,14 @@ namespace {
 // name at all (the caller reports a file that does not exist). The chosen
 // path, or the empty text when the dialog was cancelled.
 std::string RunFileDialog(QFileDialog& dialog, const std::string& filter,
-                          const std::string& defaultExtension) {
+                          const std::string& defaultExtension, QWidget* owner) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(NameFilters(filter));
     dialog.setDefaultSuffix(FromWin1252(defaultExtension).remove(QStringLiteral("*.")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return ChosenPath(dialog.selectedFiles().constFirst());
+    return ChosenPath(dialog.selectedFiles().constFirst(), owner);
 }
 
 } // namespace
@@ -145,7 +150,7 @@ std::string QtFileDialogs::ShowOpenDialog(const std::string& title, const std::s
     WindowInUse::KeepAbove(dialog, owner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    return RunFileDialog(dialog, filter, defaultExtension);
+    return RunFileDialog(dialog, filter, defaultExtension, owner);
 }
 
 std::string QtFileDialogs::ShowSaveDialog(const std::string& filter,
@@ -156,7 +161,7 @@ std::string QtFileDialogs::ShowSaveDialog(const std::string& filter,
     WindowInUse::KeepAbove(dialog, owner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    return RunFileDialog(dialog, filter, defaultExtension);
+    return RunFileDialog(dialog, filter, defaultExtension, owner);
 }
 
 std::string QtClipboard::Text() const {
@@ -183,9 +188,9 @@ QUrl ShellTarget(const std::string& target, const std::string& workingFolder) {
     if (!IsAbsolutePath(target) && Scheme.match(text).hasMatch()) {
         return QUrl(text, QUrl::TolerantMode);
     }
-    QString path = FromWin1252(ToFileSystemPath(target));
+    QString path = QtFileName(target);
     if (!IsAbsolutePath(target) && !workingFolder.empty()) {
-        path = QDir(FromWin1252(ToFileSystemPath(workingFolder))).filePath(path);
+        path = QDir(QtFileName(workingFolder)).filePath(path);
     }
     return QUrl::fromLocalFile(QDir::cleanPath(path));
 }
@@ -196,7 +201,7 @@ bool QtShellOpener::Open(const std::string& target, const std::string& workingFo
 }
 
 bool QtProgramStarter::Start(const std::string& path) {
-    return !path.empty() && QProcess::startDetached(FromWin1252(ToFileSystemPath(path)), {});
+    return !path.empty() && QProcess::startDetached(QtFileName(path), {});
 }
 
 void SetTopmost(QWidget& window, bool on) {

@@ -50,7 +50,8 @@ private:
 } // namespace
 
 std::string EditorCommandLine(const QStringList& arguments) {
-    return platform::ToWin1252(arguments.mid(1).join(u' '));
+    return platform::StoredFileNameOrTell(arguments.mid(1).join(u' '), nullptr, true)
+        .value_or(std::string());
 }
 
 int RunEditor() {
@@ -70,8 +71,9 @@ int RunEditor() {
     const std::string catalogue = JoinPath(folders.data, CatalogueFileName);
     std::string language(DefaultLanguageFile);
     std::error_code missing;
-    if (std::filesystem::exists(platform::ToFileSystemPath(catalogue), missing)) {
-        const std::optional<std::string> named = ReadCatalogueLanguage(catalogue);
+    const std::string catalogueOnDisk = platform::ToFileSystemPath(catalogue);
+    if (std::filesystem::exists(catalogueOnDisk, missing)) {
+        const std::optional<std::string> named = ReadCatalogueLanguage(catalogueOnDisk);
         if (!named) {
             sink.Show(Message{MessageIcon::Critical, MessageButtons::Ok, AppTitle,
                               "The list of conversions " + catalogue +
@@ -99,7 +101,7 @@ int RunEditor() {
     QPointer<frmAbout> about;
 
     QApplication::setWindowIcon(
-        QIcon(platform::FromWin1252(programFolder) + QStringLiteral("/icons/ombrixgo.png")));
+        QIcon(platform::QtFileName(programFolder) + QStringLiteral("/icons/ombrixgo.png")));
     auto* editor =
         new Editor({sink, texts, fileDialogs, registry, clipboard, shell, validator, currentFile,
                     links, findSlot, folders, std::move(load.texts),

@@ -9,7 +9,8 @@
 namespace ombrix {
 
 // The command line as one file name: the arguments after the program's name
-// joined by single blanks, in Windows-1252.
+// joined by single blanks, as a stored name. A name the program cannot store
+// is told to the user in a box and taken as no name at all.
 std::string EditorCommandLine(const QStringList& arguments);
 
 // Runs the program; returns its exit code.

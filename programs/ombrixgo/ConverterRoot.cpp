@@ -34,7 +34,8 @@
 namespace ombrix {
 
 std::string CommandLineText(const QStringList& arguments) {
-    return platform::ToWin1252(arguments.mid(1).join(u' '));
+    return platform::StoredFileNameOrTell(arguments.mid(1).join(u' '), nullptr, true)
+        .value_or(std::string());
 }
 
 int RunConverter() {
@@ -48,11 +49,12 @@ int RunConverter() {
     const platform::ProgramFolders folders{programFolder, DataFolder(environment, programFolder)};
     // A file named relative to where the program was started is made whole
     // before any copy resolves it against its own folder.
-    const std::string commandLine = WithFileFromStartFolder(
-        CommandLineText(QApplication::arguments()), platform::ToWin1252(QDir::currentPath()));
+    const std::string commandLine =
+        WithFileFromStartFolder(CommandLineText(QApplication::arguments()),
+                                platform::StoredFileName(QDir::currentPath()).text);
     const std::string executable =
-        platform::ToWin1252(QFileInfo(QApplication::applicationFilePath()).fileName());
-    const QIcon icon(platform::FromWin1252(programFolder) + QStringLiteral("/icons/ombrixgo.png"));
+        platform::StoredFileName(QFileInfo(QApplication::applicationFilePath()).fileName()).text;
+    const QIcon icon(platform::QtFileName(programFolder) + QStringLiteral("/icons/ombrixgo.png"));
 
     MessageTexts texts;
     MainFlags flags;

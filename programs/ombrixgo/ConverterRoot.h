@@ -10,7 +10,8 @@
 namespace ombrix {
 
 // The text after the program's path: the arguments joined by single spaces,
-// in Windows-1252.
+// as the program stores names. A file name it cannot store is told to the
+// user in a box and the command line taken as empty.
 std::string CommandLineText(const QStringList& arguments);
 
 // Runs the converter in an existing QApplication; the process's exit status.

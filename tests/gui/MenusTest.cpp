@@ -304,6 +304,7 @@ TEST(ShellTarget, AddressesStayFilesBecomeLocal) {
         {"/prog\\start.htm", "/other", "file:///prog/start.htm"},
         {"help\\index.html", "/prog", "file:///prog/help/index.html"},
         {"/prog/help.chm::/start.htm", "", "file:///prog/help.chm::/start.htm"},
+        {"hj\xe9lp\\index.html", "/pr\x80g", "file:///pr%E2%82%ACg/hj%C3%A9lp/index.html"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(platform::ShellTarget(c.target, c.folder).toString(QUrl::FullyEncoded), c.url)

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -166,6 +167,55 @@ TEST(QtFileDialogs, SaveOverExistingFileAsksNothingAndCancelGivesEmpty) {
 
     WhenModalOpens([](QWidget* modal) { qobject_cast<QFileDialog*>(modal)->reject(); });
     EXPECT_EQ(dialogs.ShowOpenDialog("Open", "nod files|*.nod", "*.nod"), "");
+}
+
+// A chosen name reaches the program as a stored (Windows-1252) name; one
+// Windows-1252 cannot hold is refused in a box naming the character, and the
+// dialog answers as if cancelled.
+TEST(QtFileDialogs, ChosenNamesOutsideAsciiAreStoredOrRefused) {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QString::fromUtf8("jos\u00e9"));
+    const std::string stored = platform::StoredFileName(folder.path()).text;
+    struct Case {
+        QString chosen;
+        std::string result;
+        QString boxText; // what the box says; empty: no box opens
+    };
+    const Case cases[] = {
+        {QString::fromUtf8("jos\u00e9/\u20ac.nod"), stored + "/jos\xe9/\x80.nod", {}},
+        {QString::fromUtf8("\u0151.nod"), "", QString::fromUtf8("\"\u0151\" (U+0151)")},
+        {QString::fromUtf8("\u6771.nod"), "", QString::fromUtf8("\"\u6771\" (U+6771)")},
+    };
+    for (const Case& c : cases) {
+        QFile(folder.filePath(c.chosen)).open(QIODevice::WriteOnly);
+        QString boxText;
+        WhenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->setDirectory(folder.path());
+            // Typed, as a user would: the dialog's own selection of a file
+            // comes from its folder listing, which fills in the background.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(folder.filePath(c.chosen));
+            if (!c.boxText.isEmpty()) {
+                WhenModalOpens([&](QWidget* box) {
+                    auto* message = qobject_cast<QMessageBox*>(box);
+                    ASSERT_NE(message, nullptr);
+                    boxText = message->text();
+                    message->button(QMessageBox::Ok)->click();
+                });
+            }
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        });
+        platform::QtFileDialogs dialogs;
+        EXPECT_EQ(dialogs.ShowOpenDialog("Open", "nod files|*.nod", "*.nod"), c.result)
+            << c.chosen.toStdString();
+        if (!c.boxText.isEmpty()) {
+            EXPECT_TRUE(boxText.contains(c.boxText)) << boxText.toStdString();
+            EXPECT_TRUE(boxText.contains(folder.filePath(c.chosen))) << boxText.toStdString();
+        }
+    }
 }
 
 TEST(Topmost, ChangesTheStackingOfTheSameNativeWindow) {

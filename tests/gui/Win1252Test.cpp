@@ -23,5 +23,19 @@ TEST(Win1252, KnownCharacters) {
     EXPECT_FALSE(lossless);
 }
 
+// File names cross by the file system's conversion: separators included, and
+// a name Windows-1252 cannot hold is refused rather than turned into "?".
+TEST(Win1252, FileNames) {
+    EXPECT_EQ(QtFileName("/home/jos\xe9\\\x80.nod"),
+              QString::fromUtf8("/home/jos\u00e9/\u20ac.nod"));
+    const CodePageText stored = StoredFileName(QString::fromUtf8("/home/jos\u00e9/\u20ac.nod"));
+    EXPECT_TRUE(stored.Ok());
+    EXPECT_EQ(stored.text, "/home/jos\xe9/\x80.nod");
+    const CodePageText refused = StoredFileName(QString::fromUtf8("/tmp/\u0151.nod"));
+    EXPECT_FALSE(refused.Ok());
+    EXPECT_EQ(refused.character, U'\u0151');
+    EXPECT_EQ(refused.text, "");
+}
+
 } // namespace
 } // namespace ombrix::platform

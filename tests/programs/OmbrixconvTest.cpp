@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -222,6 +223,147 @@ TEST_F(OmbrixconvDefinitions, NumbersSymbolsValidationAndLineEnds) {
             EXPECT_NE(r.err.find(c.errContains), std::string::npos) << c.what << ": " << r.err;
         }
     }
+}
+
+// Names as the file system spells them (UTF-8) reach the engine, which keeps
+// names in Windows-1252; a name it cannot keep is refused by name.
+TEST_F(OmbrixconvDefinitions, TakesFileNamesOutsideAscii) {
+    std::filesystem::create_directories(folder / "jos\xc3\xa9");
+    const std::string euro = Write("jos\xc3\xa9/\xe2\x82\xac.nod", "MATH     * 2\r\n");
+    const std::string odd = Write("\xc5\x91.nod", "MATH     * 2\r\n");
+    const std::string checked =
+        Write("jos\xc3\xa9/checked.nod", "MATH     * 2\r\n'CHECK 2 = 4\r\n'CHECK 3 = 7\r\n");
+    const CommandCase cases[] = {
+        {"folder with e acute, name with the euro sign", {euro, "21"}, "", 0, "42\n", ""},
+        {"without the extension", {euro.substr(0, euro.size() - 4), "1"}, "", 0, "2\n", ""},
+        {"validated", {"--validate", euro}, "", 0, "", ""},
+        {"a character Windows-1252 cannot hold",
+         {odd, "1"},
+         "",
+         1,
+         "",
+         "it holds the character \"\xc5\x91\" (U+0151)"},
+        {"a folder of checks, named as the file system names it",
+         {"--check", (folder / "jos\xc3\xa9").string()},
+         "",
+         1,
+         checked + ":3: CHECK 3: expected \"7\", got \"6\"\n" + euro +
+             ": no check lines\n2 files, 2 checks: 1 held, 1 failed; 1 without check lines\n",
+         ""},
+        {"a check of a name the program cannot keep",
+         {"--check", odd},
+         "",
+         1,
+         "1 file, 0 checks: 0 held, 0 failed; 1 could not be checked\n",
+         "U+0151"},
+    };
+    for (const CommandCase& c : cases) {
+        testing::ProcessResult r = testing::RunProcess(program, c.arguments, c.input);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.what;
+        EXPECT_EQ(r.out, c.out) << c.what;
+        if (c.errContains.empty()) {
+            EXPECT_EQ(r.err, "") << c.what;
+        } else {
+            EXPECT_NE(r.err.find(c.errContains), std::string::npos) << c.what << ": " << r.err;
+        }
+    }
+}
+
+// What would convert to nothing, or fail without a word, ends with status 1
+// and says why.
+TEST_F(OmbrixconvDefinitions, FailsLoudlyWhereNothingCanBeConverted) {
+    const std::string dem = fixtures + "dem.nod";
+    const std::string empty = Write("empty.nod", "");
+    const std::string garbage = Write("garbage.nod", "\x01\x02 hello\r\nnot a line\r\n\xff\xfe");
+    const std::string silent = Write("silent.nod", "MATH     * 2\r\n");
+    // Standard input taken away from the program by the shell.
+    auto shell = [](const std::string& redirection) {
+        return std::vector<std::string>{"-c", "exec \"$0\" \"$@\" " + redirection, program};
+    };
+    auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    struct ShellCase {
+        const char* what;
+        std::string command;
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::string out;
+        std::string errContains;
+    };
+    const ShellCase cases[] = {
+        {"empty definition", program, {empty, "5"}, 1, "", "defines no conversion"},
+        {"garbage definition", program, {garbage, "5"}, 1, "", "defines no conversion"},
+        {"garbage definition, values from stdin",
+         program,
+         {garbage},
+         1,
+         "",
+         "defines no conversion"},
+        {"empty definition as a table",
+         program,
+         {"--table", empty},
+         1,
+         "",
+         "defines no conversion"},
+        {"empty definition validated",
+         program,
+         {"--validate", empty},
+         1,
+         "",
+         "defines no conversion"},
+        {"no ERRRES: the value is named",
+         program,
+         {silent, "abc", "1"},
+         1,
+         "\n2\n",
+         "\"abc\" could not be converted"},
+        {"stdin a folder", "/bin/sh", join(shell("< /"), {dem}), 1, "",
+         "standard input could not be read"},
+        {"stdin closed", "/bin/sh", join(shell("<&-"), {dem}), 1, "",
+         "standard input could not be read"},
+        {"stdin closed, table", "/bin/sh", join(shell("<&-"), {"--table", dem}), 1, "",
+         "the table could not be read"},
+        {"stdin a folder, table", "/bin/sh", join(shell("< /"), {"--table", dem}), 1, "",
+         "the table could not be read"},
+        {"stdin closed, values given", "/bin/sh",
+         join(shell("<&-"), {"--decimal-separator=.", dem, "100"}), 0, "51.13\n", ""},
+    };
+    for (const ShellCase& c : cases) {
+        testing::ProcessResult r = testing::RunProcess(c.command, c.arguments, "");
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.what << ": " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.what;
+        if (c.errContains.empty()) {
+            EXPECT_EQ(r.err, "") << c.what;
+        } else {
+            EXPECT_NE(r.err.find(c.errContains), std::string::npos) << c.what << ": " << r.err;
+            EXPECT_EQ(r.err.find("\n\n"), std::string::npos) << c.what << ": no empty line";
+        }
+    }
+}
+
+// With SIGPIPE ignored a reader that goes away shows as a failed write: the
+// conversion stops there. Every other value fails, so what reaches stderr
+// counts the values converted; an endless input ends only if the program stops.
+TEST(Ombrixconv, StopsAtTheFirstFailedWrite) {
+    const std::string script = "trap '' PIPE\n"
+                               "yes \"$(printf '100\\nx')\" | \"$0\" --decimal-separator=. \"$1\" "
+                               "2>\"$2\" | head -n 1\n"
+                               "status=(\"${PIPESTATUS[@]}\")\n"
+                               "echo \"${status[1]}\"\n";
+    const std::filesystem::path err = testing::TestFolderPath("ombrixconv_pipe_");
+    testing::ProcessResult r = testing::RunProcess(
+        "/usr/bin/timeout",
+        {"20", "/bin/bash", "-c", script, program, fixtures + "dem.nod", err.string()}, "");
+    std::ifstream in(err, std::ios::binary);
+    const std::string messages((std::istreambuf_iterator<char>(in)), {});
+    std::filesystem::remove(err);
+    ASSERT_EQ(r.exitCode, 0) << "the program kept converting until the timeout";
+    EXPECT_EQ(r.out, "51.13\n1\n") << "the first line, then the program's status";
+    EXPECT_NE(messages.find("standard output could not be written"), std::string::npos);
+    // The pipe holds 64 KiB, about ten thousand pairs of lines.
+    EXPECT_LT(std::count(messages.begin(), messages.end(), '\n'), 50000);
 }
 
 TEST(Ombrixconv, TableLargerThanAReadBlockConvertsEveryRow) {
