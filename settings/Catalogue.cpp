@@ -27,17 +27,24 @@ std::string SystemReason() {
     return std::strerror(errno);
 }
 
+std::string FullList() {
+    return "it already holds " + std::to_string(MaxCatalogueEntries) +
+           " entries, the most it can hold";
+}
+
 } // namespace
 
 Catalogue::Catalogue(platform::ProgramFolders folders, MessageSink* sink)
     : folders_(std::move(folders)), sink_(sink) {}
 
-bool Catalogue::Refused(const std::string& why) {
+bool Catalogue::Refused(const std::string& why, const std::string& notAdded) {
     // Named as the user knows the folder, not in the file system's encoding.
     const std::string file = JoinPath(folders_.data, CatalogueFileName);
+    const std::string lead = notAdded.empty()
+                                 ? "The conversion list was not saved to " + file
+                                 : notAdded + " was not added to the conversion list in " + file;
     if (sink_ && reported_.insert(file).second)
-        sink_->Show({MessageIcon::Exclamation, MessageButtons::Ok, "",
-                     "The conversion list was not saved to " + file + ": " + why + "."});
+        sink_->Show({MessageIcon::Exclamation, MessageButtons::Ok, "", lead + ": " + why + "."});
     return false;
 }
 
@@ -152,7 +159,7 @@ bool Catalogue::WriteCatalogueFile(std::string& language, std::vector<CatalogueE
     if (!lock.Held())
         return Refused(lock.TimedOut() ? "another running copy keeps it locked"
                                        : "it could not be locked (" + SystemReason() + ")");
-    bool dropped = false;
+    std::string dropped; // the first addition that did not fit
     if (Exists(target)) {
         const std::optional<std::string> old = ReadWholeFile(target);
         CatalogueRecords current = old ? ParseCatalogue(*old) : CatalogueRecords{};
@@ -165,8 +172,8 @@ bool Catalogue::WriteCatalogueFile(std::string& language, std::vector<CatalogueE
                 if (change.added) {
                     if (entries.size() < MaxCatalogueEntries)
                         entries.push_back({change.name, change.path, false});
-                    else
-                        dropped = true;
+                    else if (dropped.empty())
+                        dropped = change.name;
                     continue;
                 }
                 const auto it = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
@@ -195,9 +202,8 @@ bool Catalogue::WriteCatalogueFile(std::string& language, std::vector<CatalogueE
         return Refused("it could not be written (" + SystemReason() + ")");
     copyAsideOnSave_.clear();
     pending_.clear();
-    if (dropped)
-        return Refused("it already holds " + std::to_string(MaxCatalogueEntries) +
-                       " entries, the most it can hold, so the new entry was left out");
+    if (!dropped.empty())
+        return Refused(FullList(), dropped);
     return true;
 }
 
@@ -265,8 +271,7 @@ void Catalogue::RemoveEntry(std::int16_t index) {
 
 bool Catalogue::AppendEntry(const std::string& name, const std::string& file) {
     if (static_cast<std::size_t>(LastIndex + 1) >= MaxCatalogueEntries)
-        return Refused(name + " was not added: the list already holds " +
-                       std::to_string(MaxCatalogueEntries) + " entries, the most it can hold");
+        return Refused(FullList(), name);
     pending_.push_back({true, name, file});
     ++LastIndex;
     Names.push_back(name);

@@ -101,8 +101,9 @@ private:
     // unless `keepFileLanguage` and the file names one (which then fills it).
     bool WriteCatalogueFile(std::string& language, std::vector<CatalogueEntry> entries,
                             bool keepFileLanguage);
-    // Says once per file and run why a save failed; false for the caller.
-    bool Refused(const std::string& why);
+    // Says once per file and run why a save failed, or why the entry named
+    // `notAdded` could not be added; false for the caller.
+    bool Refused(const std::string& why, const std::string& notAdded = {});
 
     struct PendingChange {
         bool added = false;
