@@ -50,7 +50,9 @@ inline constexpr std::chrono::milliseconds DefaultLockWait{5000};
 // Serialises the read-change-write cycles of cooperating processes; readers
 // need no lock because writers only ever rename complete files into place.
 // The system drops the lock when its holder ends, however it ends, so a lock
-// is never left behind; a live holder is waited for at most `wait`.
+// is never left behind. Writers taking turns are waited for as long as they
+// keep changing the file; a live holder that leaves it unchanged for `wait`
+// (stopped, hung) is given up on.
 class FileLock {
 public:
     explicit FileLock(const std::string& path, std::chrono::milliseconds wait = DefaultLockWait);
