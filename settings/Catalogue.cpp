@@ -4,7 +4,11 @@
 #include "platform/posix/FileIo.h"
 #include "settings/DataFolder.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -22,9 +26,31 @@ bool Exists(const std::string& path) {
     return std::filesystem::is_regular_file(path, ec);
 }
 
+// The system's word for the last failure.
+std::string SystemReason() {
+    return std::strerror(errno);
+}
+
+std::string FullList() {
+    return "it already holds " + std::to_string(MaxCatalogueEntries) +
+           " entries, the most it can hold";
+}
+
 } // namespace
 
-Catalogue::Catalogue(platform::ProgramFolders folders) : folders_(std::move(folders)) {}
+Catalogue::Catalogue(platform::ProgramFolders folders, MessageSink* sink)
+    : folders_(std::move(folders)), sink_(sink) {}
+
+bool Catalogue::Refused(const std::string& why, const std::string& notAdded) {
+    // Named as the user knows the folder, not in the file system's encoding.
+    const std::string file = JoinPath(folders_.data, CatalogueFileName);
+    const std::string lead = notAdded.empty()
+                                 ? "The conversion list was not saved to " + file
+                                 : notAdded + " was not added to the conversion list in " + file;
+    if (sink_ && reported_.insert(file).second)
+        sink_->Show({MessageIcon::Exclamation, MessageButtons::Ok, "", lead + ": " + why + "."});
+    return false;
+}
 
 std::string Catalogue::CatalogueFilePath() const {
     return InFolder(folders_.data, CatalogueFileName);
@@ -49,6 +75,7 @@ std::string Catalogue::ChooseFile(std::int16_t mode) const {
 void Catalogue::ClearList() {
     Names.clear();
     SelectedIndex = -1;
+    pending_.clear(); // what follows is the list as read
 }
 
 bool Catalogue::Select(int index) {
@@ -129,21 +156,58 @@ std::int16_t Catalogue::LoadDefaultCatalogue(std::int16_t mode, std::int16_t pre
     return selected;
 }
 
-bool Catalogue::WriteCatalogueFile(const std::string& bytes) {
+bool Catalogue::WriteCatalogueFile(std::string& language, std::vector<CatalogueEntry> entries,
+                                   bool keepFileLanguage) {
     const std::string target = CatalogueFilePath();
     const FileLock lock(target);
     if (!lock.Held())
-        return false;
+        return Refused(lock.TimedOut() ? "another running copy keeps it locked"
+                                       : "it could not be locked (" + SystemReason() + ")");
+    std::string dropped; // the first addition that did not fit
     if (Exists(target)) {
         const std::optional<std::string> old = ReadWholeFile(target);
-        const bool unreadable = !old || !ParseCatalogue(*old).complete;
+        CatalogueRecords current = old ? ParseCatalogue(*old) : CatalogueRecords{};
+        const bool unreadable = !old || !current.complete;
+        if (!unreadable && !pending_.empty()) {
+            // Only this run's own additions and removals go onto what is
+            // there now, so another copy's saves since are kept.
+            entries = std::move(current.entries);
+            for (const PendingChange& change : pending_) {
+                if (change.added) {
+                    if (entries.size() < MaxCatalogueEntries)
+                        entries.push_back({change.name, change.path, false});
+                    else if (dropped.empty())
+                        dropped = change.name;
+                    continue;
+                }
+                const auto it = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
+                    return e.name == change.name && e.path == change.path;
+                });
+                if (it == entries.end())
+                    continue; // the other copy removed it already
+                // A removed default entry hands its mark to the entry before
+                // it, or to the next one when it was the first.
+                if (it->isDefault) {
+                    if (it != entries.begin())
+                        std::prev(it)->isDefault = true;
+                    else if (std::next(it) != entries.end())
+                        std::next(it)->isDefault = true;
+                }
+                entries.erase(it);
+            }
+            if (keepFileLanguage && current.language)
+                language = *current.language;
+        }
         const std::string tag = unreadable ? std::string("unreadable") : copyAsideOnSave_;
-        if (!tag.empty() && !CopyAside(target, tag))
-            return false; // never replace what could not be kept
+        if (!tag.empty() && !CopyAside(target, tag)) // never replace what could not be kept
+            return Refused("the old list could not be kept aside first (" + SystemReason() + ")");
     }
-    if (!ReplaceFileContents(target, bytes))
-        return false;
+    if (!ReplaceFileContents(target, FormatCatalogue(language, entries)))
+        return Refused("it could not be written (" + SystemReason() + ")");
     copyAsideOnSave_.clear();
+    pending_.clear();
+    if (!dropped.empty())
+        return Refused(FullList(), dropped);
     return true;
 }
 
@@ -172,7 +236,8 @@ std::optional<std::string> Catalogue::WriteCatalogue(const std::string& language
         entries.push_back(
             {at < list.size() ? list[at] : std::string(), CatalogueFiles[at], i == DefaultIndex});
     }
-    if (!WriteCatalogueFile(FormatCatalogue(language, entries)))
+    // A save that names the language already in use leaves the file's own.
+    if (!WriteCatalogueFile(language, std::move(entries), language == LanguageFile))
         return std::nullopt;
     if (relative)
         LanguageFile = language;
@@ -189,12 +254,16 @@ bool Catalogue::WriteDefaultCatalogueFile(std::string_view commandLine) {
     for (std::size_t i = 0; i < builtin.size(); ++i)
         entries.push_back({std::string(builtin[i].name), std::string(builtin[i].path),
                            i == static_cast<std::size_t>(BuiltinDefaultIndex)});
-    return WriteCatalogueFile(FormatCatalogue(LanguageFile, entries));
+    // The whole built-in list, whatever this run changed before.
+    pending_.clear();
+    return WriteCatalogueFile(LanguageFile, std::move(entries), false);
 }
 
 void Catalogue::RemoveEntry(std::int16_t index) {
     if (index < 0 || index > LastIndex)
         return;
+    const std::size_t at = static_cast<std::size_t>(index);
+    pending_.push_back({false, at < Names.size() ? Names[at] : std::string(), CatalogueFiles[at]});
     for (int j = index; j < LastIndex; ++j) {
         Names[j] = Names[j + 1];
         CatalogueFiles[j] = CatalogueFiles[j + 1];
@@ -206,7 +275,8 @@ void Catalogue::RemoveEntry(std::int16_t index) {
 
 bool Catalogue::AppendEntry(const std::string& name, const std::string& file) {
     if (static_cast<std::size_t>(LastIndex + 1) >= MaxCatalogueEntries)
-        return false;
+        return Refused(FullList(), name);
+    pending_.push_back({true, name, file});
     ++LastIndex;
     Names.push_back(name);
     CatalogueFiles[LastIndex] = file;

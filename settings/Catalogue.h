@@ -7,13 +7,22 @@
 // belonging to entry i; the window fills its list from them and loads the
 // selected entry itself. Saves replace the file atomically, and a file that
 // could not be read is copied aside before a save replaces it.
+//
+// Another running copy of the same user may share the file. Entries added or
+// removed since the catalogue was read are therefore saved as changes to the
+// file as it is now, under its lock, so neither copy loses the other's
+// additions; a save with no such changes writes the whole list (an explicit
+// edit of the list). A save that fails says once per run why, through the
+// sink when one was given, and leaves the file as it was.
 
+#include "base/MessageSink.h"
 #include "platform/posix/Paths.h"
 #include "settings/CatalogueFile.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +36,7 @@ inline constexpr std::int16_t CatalogueProgramFolder = 2; // the program folder'
 
 class Catalogue {
 public:
-    explicit Catalogue(platform::ProgramFolders folders);
+    explicit Catalogue(platform::ProgramFolders folders, MessageSink* sink = nullptr);
 
     std::vector<std::string> Names; // the main window's conversion list
     std::array<std::string, MaxCatalogueEntries> CatalogueFiles;
@@ -67,10 +76,15 @@ public:
     // (mode CatalogueRefresh, when it is a built-in index) or the default entry.
     std::int16_t LoadDefaultCatalogue(std::int16_t mode, std::int16_t previousIndex);
 
-    // Removes entry `index`; every later entry moves up by one.
+    // Removes entry `index`; every later entry moves up by one. The next
+    // save removes the same entry from the file as it is then.
     void RemoveEntry(std::int16_t index);
-    // Adds a last entry; false when the catalogue is full.
+    // Adds a last entry; false, said through the sink, when the catalogue is
+    // full. The next save adds the entry to the file as it is then.
     bool AppendEntry(const std::string& name, const std::string& file);
+    // Forgets the additions and removals not yet saved, so the next save
+    // writes the list exactly as it is in memory.
+    void SaveWholeListNext() { pending_.clear(); }
 
     // The next save first keeps the file as it is under a new name, so
     // entries removed in this run can be had back.
@@ -82,9 +96,26 @@ private:
     void ClearList();
     bool Select(int index);
     std::int16_t ReadFailed(std::int16_t mode, int remembered, const std::string& file);
-    bool WriteCatalogueFile(const std::string& bytes);
+    // Writes `entries`, or, when changes are pending and the file reads
+    // whole, those changes applied to the file's entries; then `language`,
+    // unless `keepFileLanguage` and the file names one (which then fills it).
+    bool WriteCatalogueFile(std::string& language, std::vector<CatalogueEntry> entries,
+                            bool keepFileLanguage);
+    // Says once per file and run why a save failed, or why the entry named
+    // `notAdded` could not be added; false for the caller.
+    bool Refused(const std::string& why, const std::string& notAdded = {});
+
+    struct PendingChange {
+        bool added = false;
+        std::string name;
+        std::string path;
+    };
 
     platform::ProgramFolders folders_;
+    MessageSink* sink_;
+    std::set<std::string> reported_;
+    // Additions and removals since the catalogue was read or last saved.
+    std::vector<PendingChange> pending_;
     // What the next save first copies the file aside as (empty: nothing):
     // the data folder's file that failed to read and that the built-in
     // catalogue replaced, or the list as it was before entries were removed.

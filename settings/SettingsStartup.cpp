@@ -65,9 +65,11 @@ void MigrateMachineSettings(Registry& registry, Catalogue& catalogue) {
 
     catalogue.ReadCatalogue(CatalogueProgramFolder);
     MakeDirPath(catalogue.Folders().data);
-    catalogue.SaveCatalogue(catalogue.LanguageFile, catalogue.Names, true);
+    const bool saved =
+        catalogue.WriteCatalogue(catalogue.LanguageFile, catalogue.Names, true).has_value();
     const std::string programCatalogue = InFolder(catalogue.Folders().program, CatalogueFileName);
-    if (Exists(programCatalogue))
+    // Only a catalogue that reached the data folder may leave the program folder.
+    if (saved && Exists(programCatalogue))
         ::unlink(programCatalogue.c_str()); // a failure leaves it in place
 
     auto writeWhenGiven = [&](std::string_view name, const std::string& text) {

@@ -5,10 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 namespace ombrix {
 
@@ -51,9 +53,12 @@ bool CreateExclusive(const std::string& path, std::string_view bytes, unsigned m
     if (fd < 0)
         return false;
     const bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const int why = errno;
     ::close(fd);
-    if (!ok)
+    if (!ok) {
         ::unlink(path.c_str());
+        errno = why;
+    }
     return ok;
 }
 
@@ -103,7 +108,9 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes, unsign
     if (ok)
         ok = ::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) {
+        const int why = errno;
         ::unlink(temp.c_str());
+        errno = why;
         return false;
     }
     SyncFolder(ParentFolder(path));
@@ -166,17 +173,61 @@ bool EnsureFolder(const std::string& folder) {
     return std::filesystem::is_directory(folder, ec);
 }
 
-FileLock::FileLock(const std::string& path) {
+namespace {
+
+// What changes whenever a writer replaces the file: a holder that is busy
+// rather than frozen shows as a change.
+struct FileStamp {
+    bool exists = false;
+    ino_t inode = 0;
+    timespec modified{};
+    bool operator==(const FileStamp& other) const {
+        return exists == other.exists && inode == other.inode &&
+               modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+FileStamp StampOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    return {true, info.st_ino, info.st_mtim};
+}
+
+} // namespace
+
+FileLock::FileLock(const std::string& path, std::chrono::milliseconds wait) {
     const std::string lockPath = path + ".lock";
     fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd_ < 0)
         return;
-    while (::flock(fd_, LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            ::close(fd_);
-            fd_ = -1;
-            return;
+    // The wait starts afresh whenever the file changes: other writers taking
+    // turns are waited for, one that holds the lock and does nothing is not.
+    FileStamp seen = StampOf(path);
+    auto deadline = std::chrono::steady_clock::now() + wait;
+    auto pause = std::chrono::milliseconds(1);
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        const int why = errno;
+        if (why == EINTR)
+            continue;
+        if (why == EWOULDBLOCK) {
+            const FileStamp now = StampOf(path);
+            if (!(now == seen)) {
+                seen = now;
+                deadline = std::chrono::steady_clock::now() + wait;
+            }
+            if (std::chrono::steady_clock::now() < deadline) {
+                std::this_thread::sleep_for(pause);
+                pause = std::min(pause * 2, std::chrono::milliseconds(10));
+                continue;
+            }
         }
+        ::close(fd_);
+        fd_ = -1;
+        timedOut_ = why == EWOULDBLOCK;
+        errno = why;
+        return;
     }
 }
 

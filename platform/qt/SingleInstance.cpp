@@ -88,7 +88,10 @@ bool LocalInstanceChannel::HandOverToRunningCopy(const std::string& commandLine,
     // The lock makes "find the first copy, else become it" one step, so two
     // copies started together end with exactly one listening.
     QLockFile lock(QFile::decodeName(lockName));
-    lock.tryLock(answerTimeoutMs_);
+    // Stale only when its holder is gone: a holder that is merely slow or
+    // stopped may still be about to listen.
+    lock.setStaleLockTime(0);
+    const bool locked = lock.tryLock(answerTimeoutMs_);
     switch (SendTo(commandLine)) {
     case Sent::Delivered:
         return true;
@@ -98,6 +101,13 @@ bool LocalInstanceChannel::HandOverToRunningCopy(const std::string& commandLine,
         return RunAlone("the copy listening for this user runs under another user");
     case Sent::NobodyListens:
         break;
+    }
+    if (!locked) {
+        // Another copy, alive, is between finding nobody and listening:
+        // taking the name now would leave two copies.
+        failure_ = "another Quavomat is starting and does not answer; "
+                   "the command line was not handed over";
+        return true;
     }
     // Refused: whatever is left at the name belongs to a copy that is gone.
     QLocalServer::removeServer(name_);

@@ -9,7 +9,7 @@ namespace ombrix {
 SettingsSide::SettingsSide(const SettingsEnvironment& environment, platform::ProgramFolders folders,
                            MessageSink& sink, MessageTexts& texts)
     : folders_(std::move(folders)), sink_(sink), texts_(texts), store_(environment, &sink),
-      catalogue_(folders_), catalogueAccess_(catalogue_) {}
+      catalogue_(folders_, &sink_), catalogueAccess_(catalogue_) {}
 
 void SettingsSide::MakeDirPath(const std::string& path) {
     ombrix::MakeDirPath(path);

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QTemporaryDir>
 
 #include <atomic>
@@ -18,6 +19,7 @@
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -207,6 +209,36 @@ TEST(SingleInstanceStale, AFrozenCopyKeepsItsNameAndTheNewCopyEndsSayingSo) {
     struct stat info {};
     ASSERT_EQ(::lstat(name.toLocal8Bit().constData(), &info), 0);
     EXPECT_TRUE(S_ISSOCK(info.st_mode));
+}
+
+// A copy that took the start-up lock and froze before it listened: it is
+// alive, so the lock is its own however old, and later starts must not take
+// the name it is about to listen on.
+TEST(SingleInstanceStale, ACopyFrozenWhileStartingKeepsItsNameFromABurstOfStarts) {
+    struct Case {
+        const char* what;
+        qint64 lockAgeSeconds;
+    };
+    for (const Case c : {Case{"fresh lock", 0}, Case{"lock an hour old", 3600}}) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const QString name = folder.filePath("instance");
+        QLockFile starting(name + QStringLiteral(".lock"));
+        ASSERT_TRUE(starting.tryLock());
+        if (c.lockAgeSeconds > 0) {
+            const struct timeval old[2] = {{::time(nullptr) - c.lockAgeSeconds, 0},
+                                           {::time(nullptr) - c.lockAgeSeconds, 0}};
+            ASSERT_EQ(::utimes(QFile::encodeName(name + QStringLiteral(".lock")).constData(), old),
+                      0);
+        }
+        for (int start = 0; start < 3; ++start) {
+            platform::LocalInstanceChannel copy(name, 200);
+            EXPECT_TRUE(copy.HandOverToRunningCopy("/x.nod", [](const std::string&) {}));
+            EXPECT_FALSE(copy.Listening());
+            EXPECT_TRUE(copy.Failure().has_value());
+        }
+        EXPECT_FALSE(QFile::exists(name));
+    }
 }
 
 // Sets an environment variable for one scope.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,9 @@ namespace ombrix {
 namespace {
 
 using testing::FilesStartingWith;
+using testing::FullDisk;
 using testing::ReadFile;
+using testing::RecordingSink;
 using testing::TempTree;
 using testing::WriteFile;
 
@@ -400,6 +403,172 @@ TEST(CatalogueLanguage, ReadsTheFirstLanguageRecordOnly) {
     }
     std::filesystem::remove(file);
     EXPECT_EQ(ReadCatalogueLanguage(file.string()), std::nullopt);
+}
+
+// Two running copies of one user share the data folder; each saves after its
+// own change to the list it read at start.
+TEST_F(CatalogueTest, TwoCopiesSharingTheFileKeepEachOthersAdditionsAndRemovals) {
+    struct Case {
+        const char* what;
+        std::function<void(Catalogue&)> first;
+        std::function<void(Catalogue&)> second;
+        std::vector<std::string> names;
+        std::int16_t defaultIndex;
+    };
+    const auto add = [](const std::string& name) {
+        return [name](Catalogue& c) { ASSERT_TRUE(c.AppendEntry(name, "conv\\" + name)); };
+    };
+    const auto remove = [](std::int16_t index) {
+        return [index](Catalogue& c) { c.RemoveEntry(index); };
+    };
+    const Case cases[] = {
+        {"both add", add("X"), add("Y"), {"A", "B", "C", "X", "Y"}, 1},
+        {"one removes, the other adds", remove(0), add("Y"), {"B", "C", "Y"}, 0},
+        {"one adds, the other removes", add("X"), remove(2), {"A", "B", "X"}, 1},
+        {"both remove the same entry", remove(2), remove(2), {"A", "B"}, 1},
+        {"the default entry goes, the one before takes the mark",
+         add("X"),
+         remove(1),
+         {"A", "C", "X"},
+         0},
+        {"several changes in one copy",
+         [](Catalogue& c) {
+             c.RemoveEntry(0);
+             ASSERT_TRUE(c.AppendEntry("X", "conv\\X"));
+             ASSERT_TRUE(c.AppendEntry("Z", "conv\\Z"));
+             c.RemoveEntry(2); // X again
+         },
+         add("Y"),
+         {"B", "C", "Z", "Y"},
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFile(Data("ombrixgo.cfg"),
+                  Record("[lang]", "eng.lng", "") + Record("A", "conv\\A", "") +
+                      Record("B", "conv\\B", "*") + Record("C", "conv\\C", ""));
+        Catalogue one{tree.folders};
+        Catalogue two{tree.folders};
+        one.ReadCatalogue(CatalogueAtStartup);
+        two.ReadCatalogue(CatalogueAtStartup);
+        c.first(one);
+        ASSERT_TRUE(one.WriteCatalogue(one.LanguageFile, one.Names, false));
+        c.second(two);
+        ASSERT_TRUE(two.WriteCatalogue(two.LanguageFile, two.Names, false));
+
+        Catalogue after{tree.folders};
+        after.ReadCatalogue(CatalogueAtStartup);
+        EXPECT_EQ(after.Names, c.names);
+        EXPECT_EQ(after.DefaultIndex, c.defaultIndex);
+        for (std::size_t i = 0; i < after.Names.size(); ++i)
+            EXPECT_EQ(after.CatalogueFiles[i], "conv\\" + after.Names[i]);
+    }
+}
+
+TEST_F(CatalogueTest, AnExplicitWholeListSaveOrALanguageChangeStillWinsOverTheFile) {
+    WriteFile(Data("ombrixgo.cfg"), Entries({"A", "B"}));
+    Catalogue one{tree.folders};
+    one.ReadCatalogue(CatalogueAtStartup);
+    catalogue.ReadCatalogue(CatalogueAtStartup);
+    ASSERT_TRUE(catalogue.AppendEntry("X", "conv\\X"));
+    ASSERT_TRUE(catalogue.WriteCatalogue(catalogue.LanguageFile, catalogue.Names, false));
+
+    // The other copy's explicit edit of the whole list, in a new language.
+    one.Names = {"B"};
+    one.CatalogueFiles[0] = "conv\\B";
+    one.LastIndex = 0;
+    ASSERT_TRUE(one.WriteCatalogue("de.lng", one.Names, false));
+    EXPECT_EQ(ReadFile(Data("ombrixgo.cfg")),
+              Record("[lang]", "de.lng", "") + Record("B", "conv\\B", "*"));
+
+    // An addition after a language change elsewhere keeps that language.
+    ASSERT_TRUE(catalogue.AppendEntry("Y", "conv\\Y"));
+    ASSERT_TRUE(catalogue.WriteCatalogue(catalogue.LanguageFile, catalogue.Names, false));
+    EXPECT_EQ(ReadFile(Data("ombrixgo.cfg")), Record("[lang]", "de.lng", "") +
+                                                  Record("B", "conv\\B", "*") +
+                                                  Record("Y", "conv\\Y", ""));
+}
+
+TEST_F(CatalogueTest, FailedSavesSayOncePerRunWhichFileAndWhyAndKeepTheOldFile) {
+    struct Case {
+        const char* what;
+        std::string before;                   // the file as the run finds it
+        std::function<void()> elsewhere;      // what another copy writes meanwhile
+        std::function<bool(Catalogue&)> save; // the failing change and save
+        std::string why;
+    };
+    const auto addAndSave = [](Catalogue& c) {
+        return c.AppendEntry("New", "conv\\New") &&
+               c.WriteCatalogue(c.LanguageFile, c.Names, false).has_value();
+    };
+    const Case cases[] = {
+        {"full disk", Entries({"A", "B"}), [] {},
+         [&](Catalogue& c) {
+             FullDisk full;
+             return addAndSave(c);
+         },
+         "File too large"},
+        {"257th entry", Record("[lang]", "eng.lng", "") + ManyEntries(256), [] {}, addAndSave,
+         "256 entries"},
+        {"257th entry once another copy filled the list",
+         Record("[lang]", "eng.lng", "") + ManyEntries(255),
+         [&] {
+             Catalogue other{tree.folders};
+             other.ReadCatalogue(CatalogueAtStartup);
+             ASSERT_TRUE(other.AppendEntry("Other", "other"));
+             ASSERT_TRUE(other.WriteCatalogue(other.LanguageFile, other.Names, false));
+         },
+         addAndSave, "256 entries"},
+        {"data folder taken by a file", Entries({"A"}),
+         [&] {
+             std::filesystem::remove_all(tree.root / "data");
+             WriteFile(tree.root / "data", "not a folder");
+         },
+         addAndSave, "Not a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(tree.root / "data");
+        WriteFile(Data("ombrixgo.cfg"), c.before);
+        RecordingSink sink;
+        Catalogue run{tree.folders, &sink};
+        run.ReadCatalogue(CatalogueAtStartup);
+        c.elsewhere();
+        const std::string onDisk = std::filesystem::is_directory(tree.root / "data")
+                                       ? ReadFile(Data("ombrixgo.cfg"))
+                                       : std::string();
+        const std::vector<std::string> names = run.Names;
+
+        EXPECT_FALSE(c.save(run));
+        EXPECT_FALSE(c.save(run)); // fails again, but is not said again
+        ASSERT_EQ(sink.messages.size(), 1u);
+        const std::string& text = sink.messages[0].text;
+        EXPECT_NE(text.find(tree.folders.data + "/ombrixgo.cfg"), std::string::npos) << text;
+        EXPECT_NE(text.find(c.why), std::string::npos) << text;
+        if (!onDisk.empty()) {
+            EXPECT_EQ(ReadFile(Data("ombrixgo.cfg")), onDisk);
+        }
+        // The run goes on with what it had, the addition included when it fitted.
+        EXPECT_GE(run.Names.size(), names.size());
+        EXPECT_TRUE(std::equal(names.begin(), names.end(), run.Names.begin()));
+    }
+    std::filesystem::remove(tree.root / "data");
+    std::filesystem::create_directories(tree.root / "data");
+}
+
+TEST_F(CatalogueTest, AnAdditionThatFailedToSaveIsSavedByTheNextSave) {
+    WriteFile(Data("ombrixgo.cfg"), Entries({"A"}));
+    RecordingSink sink;
+    Catalogue run{tree.folders, &sink};
+    run.ReadCatalogue(CatalogueAtStartup);
+    ASSERT_TRUE(run.AppendEntry("X", "conv\\X"));
+    {
+        FullDisk full;
+        EXPECT_FALSE(run.WriteCatalogue(run.LanguageFile, run.Names, false));
+    }
+    ASSERT_TRUE(run.WriteCatalogue(run.LanguageFile, run.Names, false));
+    EXPECT_EQ(ReadFile(Data("ombrixgo.cfg")), Entries({"A", "X"}));
+    EXPECT_EQ(sink.messages.size(), 1u); // the failure was said
 }
 
 } // namespace

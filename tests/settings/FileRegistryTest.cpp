@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace ombrix {
@@ -258,6 +259,7 @@ TEST(FileRegistryRefusal, WriteFailuresAreSaidOncePerFile) {
         const char* what;
         std::function<void(const std::filesystem::path& store)> block;
         const char* reason;
+        bool diskFull = false;
     } cases[] = {
         {"folder blocked by a file",
          [](const std::filesystem::path& store) {
@@ -270,6 +272,9 @@ TEST(FileRegistryRefusal, WriteFailuresAreSaidOncePerFile) {
              std::filesystem::create_directories(store.string() + ".new");
          },
          "could not be written"},
+        {"full disk",
+         [](const std::filesystem::path& store) { WriteFile(store, std::string(StoreHeader)); },
+         "File too large", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -280,8 +285,15 @@ TEST(FileRegistryRefusal, WriteFailuresAreSaidOncePerFile) {
         std::filesystem::remove_all(store.parent_path().parent_path());
         std::filesystem::create_directories(store.parent_path().parent_path().parent_path());
         c.block(store);
-        EXPECT_FALSE(registry.RegWrite(Hive::CurrentUser, KeyWithoutSlash, "Name", "1"));
-        EXPECT_FALSE(registry.RegWrite(Hive::CurrentUser, KeyWithoutSlash, "Name", "2"));
+        const std::string before = ReadFile(store);
+        {
+            std::optional<testing::FullDisk> full;
+            if (c.diskFull)
+                full.emplace();
+            EXPECT_FALSE(registry.RegWrite(Hive::CurrentUser, KeyWithoutSlash, "Name", "1"));
+            EXPECT_FALSE(registry.RegWrite(Hive::CurrentUser, KeyWithoutSlash, "Name", "2"));
+        }
+        EXPECT_EQ(ReadFile(store), before);
         ASSERT_EQ(sink.messages.size(), 1u);
         EXPECT_NE(sink.messages[0].text.find(store.string()), std::string::npos)
             << sink.messages[0].text;

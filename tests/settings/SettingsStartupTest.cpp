@@ -155,6 +155,15 @@ TEST_F(SettingsStartupTest, MigrationMovesMachineOptionsAndTheCatalogue) {
     EXPECT_TRUE(steps.empty());
 }
 
+TEST_F(SettingsStartupTest, MigrationKeepsTheProgramFoldersCatalogueWhenTheDataFolderFails) {
+    const std::string old = "\"[lang]\",\"nl.lng\",\"\"\r\n\"M\",\"m\",\"*\"\r\n";
+    WriteFile(tree.root / "program" / "ombrixgo.cfg", old);
+    std::filesystem::remove_all(tree.root / "data");
+    WriteFile(tree.root / "data", "not a folder");
+    MigrateMachineSettings(registry, catalogue);
+    EXPECT_EQ(ReadFile(tree.root / "program" / "ombrixgo.cfg"), old);
+}
+
 TEST_F(SettingsStartupTest, MigrationKeepsGivenDigitAndPrecision) {
     registry.RegWrite(Hive::LocalMachine, SettingsKey, "Digit", "0");
     registry.RegWrite(Hive::LocalMachine, SettingsKey, "precision", "0");

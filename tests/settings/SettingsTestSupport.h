@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -46,6 +48,26 @@ public:
     std::filesystem::path root;
     platform::ProgramFolders folders;
     SettingsEnvironment env;
+};
+
+// Lets writes through only up to a few bytes, as a full disk does.
+class FullDisk {
+public:
+    FullDisk() {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        oldSignal_ = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old_;
+        small.rlim_cur = 16;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        ::signal(SIGXFSZ, oldSignal_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldSignal_)(int) = nullptr;
 };
 
 inline void WriteFile(const std::filesystem::path& file, const std::string& bytes) {
