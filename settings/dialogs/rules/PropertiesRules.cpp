@@ -3,23 +3,10 @@
 #include "base/TextCase.h"
 #include "engine/ConversionPath.h"
 #include "platform/posix/FileIo.h"
+#include "settings/CatalogueEdits.h"
 #include "settings/CatalogueFile.h"
 
 namespace ombrix {
-
-std::string StoredConversionPath(std::string path, const std::string& dataFolder) {
-    if (!dataFolder.empty() && path.size() > dataFolder.size() &&
-        path.compare(0, dataFolder.size(), dataFolder) == 0) {
-        const char next = path[dataFolder.size()];
-        if (next == platform::NativeSeparator || next == '\\') {
-            path.erase(0, dataFolder.size() + 1);
-        }
-    }
-    if (EndsWithIgnoreCase1252(path, "NOD")) {
-        path.erase(path.size() - std::min<std::size_t>(4, path.size()));
-    }
-    return path;
-}
 
 PropertiesRules::PropertiesRules(PropertiesServices services, PropertiesView& view)
     : s_(services), view_(view), c_(services.options.Shared()) {}
@@ -151,11 +138,7 @@ void PropertiesRules::Command4_Click() {
         return;
     }
     o.EnableApply();
-    if (at < c_.DefaultIndex) {
-        --c_.DefaultIndex;
-    } else if (at == c_.DefaultIndex) {
-        c_.DefaultIndex = at == 0 ? std::int16_t{0} : static_cast<std::int16_t>(at - 1);
-    }
+    c_.DefaultIndex = DefaultAfterRemoval(at, c_.DefaultIndex);
     for (int i = at; i < c_.LastIndex; ++i) {
         c_.CatalogueFiles[static_cast<std::size_t>(i)] =
             c_.CatalogueFiles[static_cast<std::size_t>(i + 1)];

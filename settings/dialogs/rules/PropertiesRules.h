@@ -42,10 +42,6 @@ struct PropertiesServices {
     platform::ProgramFolders folders;
 };
 
-// How a chosen definition file is stored: a path inside the data folder
-// relative to it, and without its ".nod".
-std::string StoredConversionPath(std::string path, const std::string& dataFolder);
-
 class PropertiesRules {
 public:
     PropertiesRules(PropertiesServices services, PropertiesView& view);
