@@ -43,17 +43,18 @@ shown_windows() {
 topmost() {
     xprop -root _NET_CLIENT_LIST_STACKING | awk '{print $NF}' | xargs -I{} printf '%d\n' {}
 }
-# Waits up to five seconds for the process to end; prints its status or "running".
+# Waits up to five seconds for process $1 to end; prints "$2: ended STATUS"
+# or "$2: running".
 ended() {
     for _ in $(seq 50); do
         if ! kill -0 "$1" 2>/dev/null; then
             wait "$1"
-            echo "ended $?"
+            echo "$2: ended $?"
             return
         fi
         sleep 0.1
     done
-    echo running
+    echo "$2: running"
 }
 for button in ok cancel; do
     : >"$catalogue"
@@ -74,7 +75,7 @@ for button in ok cancel; do
     # OK and Cancel sit at the bottom right of the dialog.
     if [ "$button" = ok ]; then x=195; else x=288; fi
     xdotool mousemove --window "$options" "$x" 197 click 1
-    echo "$button: $(ended "$program")"
+    ended "$program" "$button"
     echo "$button: catalogue bytes: $(stat -c %s "$catalogue")"
 done
 kill "$wm" 2>/dev/null
