@@ -24,7 +24,13 @@ languages=(eng.lng "$(dirname "$PROGRAM")/eng.lng")
 start_with_options() {
     "$PROGRAM" &
     program=$!
-    main=$(wait_for_main_window)
+    # A loaded machine or an instrumented build may start slowly.
+    main=""
+    for _ in $(seq 200); do
+        main=$(xdotool search --onlyvisible --name " - " 2>/dev/null | head -1 || true)
+        [ -n "$main" ] && break
+        sleep 0.1
+    done
     options=""
     for _ in $(seq 30); do
         xdotool windowactivate --sync "$main" 2>/dev/null
@@ -50,7 +56,7 @@ apply_loop() {
 start_with_options
 apply_loop &
 looper=$!
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     grep -q "\"${languages[1]}\"" "$catalogue" 2>/dev/null && break
     sleep 0.1
 done
@@ -60,7 +66,10 @@ kill -KILL "$program"
 wait "$program" 2>/dev/null
 with_path=$(cat "$catalogue")
 with_name=${with_path/\"${languages[1]}\"/\"eng.lng\"}
-[ "$with_path" != "$with_name" ] || { echo "no Apply seen"; exit 1; }
+[ "$with_path" != "$with_name" ] || {
+    echo "no Apply seen (main window: '$main', options: '$options')"
+    exit 1
+}
 good=0 bad=0 missing=0 paths=0
 for round in $(seq "$ROUNDS"); do
     start_with_options
