@@ -25,6 +25,8 @@ public:
     bool Form(const std::string& text);
 
 private:
+    void FitText();
+
     std::function<std::string()> ownerCaption_;
 };
 

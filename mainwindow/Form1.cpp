@@ -268,7 +268,11 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        setEnabled(true);
+        // The options dialog keeps its owner disabled until it closes: its
+        // list, not the main window's, is the catalogue meanwhile.
+        if (!s_.flags.OptionsOpen) {
+            setEnabled(true);
+        }
         lifecycle_.Activated();
     }
 }

@@ -5,6 +5,7 @@
 #include "mainwindow/rules/EmptyCatalogue.h"
 #include "mainwindow/rules/Knipname.h"
 #include "mainwindow/rules/TrayRules.h"
+#include "settings/CatalogueEdits.h"
 #include "settings/SettingNames.h"
 
 namespace ombrix {
@@ -17,15 +18,6 @@ std::string WithoutSurroundingBlanks(const std::string& text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool StartsWithFolder(const std::string& path, const std::string& folder) {
-    if (folder.empty() || path.size() <= folder.size() ||
-        path.compare(0, folder.size(), folder) != 0) {
-        return false;
-    }
-    const char next = path[folder.size()];
-    return next == '\\' || next == '/';
 }
 
 } // namespace
@@ -74,13 +66,7 @@ bool ConversionPanel::Combo1_Click(std::int16_t index) {
 }
 
 void ConversionPanel::RemoveFailedEntry(std::int16_t index) {
-    const std::int16_t mark = s_.catalogue.DefaultIndex();
-    if (index < mark) {
-        s_.catalogue.SetDefaultIndex(static_cast<std::int16_t>(mark - 1));
-    } else if (index == mark) {
-        s_.catalogue.SetDefaultIndex(index == 0 ? std::int16_t{0}
-                                                : static_cast<std::int16_t>(index - 1));
-    }
+    s_.catalogue.SetDefaultIndex(DefaultAfterRemoval(index, s_.catalogue.DefaultIndex()));
     s_.catalogue.RemoveEntry(index);
     s_.view.RemoveListItem(index);
     if (!copyKept_) {
@@ -218,12 +204,7 @@ std::string ConversionPanel::addconfig(std::string& F) {
             return "-2";
         }
     }
-    if (StartsWithFolder(F, s_.folders.data)) {
-        F.erase(0, s_.folders.data.size() + 1);
-    }
-    if (EndsWithIgnoreCase1252(F, "NOD")) {
-        F.erase(F.size() - std::min<std::size_t>(4, F.size()));
-    }
+    F = StoredConversionPath(F, s_.folders.data);
     if (!s_.catalogue.AppendEntry(*title, F)) {
         return "-1";
     }

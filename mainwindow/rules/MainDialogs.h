@@ -12,11 +12,4 @@ public:
     virtual void ShowIntro() = 0;
 };
 
-// Stands in for dialogs not built yet: asking for them does nothing.
-class AbsentDialogs : public MainDialogs {
-public:
-    bool ShowOptions() override { return false; }
-    void ShowIntro() override {}
-};
-
 } // namespace ombrix

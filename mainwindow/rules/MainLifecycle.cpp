@@ -165,6 +165,13 @@ void MainLifecycle::CommandLineReceived(const std::string& text) {
         }
         return;
     }
+    if (s_.flags.OptionsOpen) {
+        // The options dialog's list is the catalogue until it closes; a file
+        // added behind it would be lost or misplaced by its Apply. The user
+        // is shown where the catalogue is being edited.
+        s_.dialogs.ShowOptions();
+        return;
+    }
     // The sender's copy would restore and activate this window first.
     s_.view.ShowWindow();
     SUBCOMMAND(text);

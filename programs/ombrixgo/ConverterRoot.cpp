@@ -1,11 +1,15 @@
 #include "programs/ombrixgo/ConverterRoot.h"
 
 #include "calculator/CalculatorToolWindow.h"
+#include "editor/Editor.h"
+#include "editor/rules/LoaderValidator.h"
 #include "engine/Engine.h"
+#include "guikit/frmAbout.h"
 #include "guikit/rules/ToolWindow.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/rules/CalculatorHostAdapter.h"
 #include "mainwindow/rules/CommandLine.h"
+#include "mainwindow/rules/DialogHostAdapter.h"
 #include "mainwindow/rules/EngineConversion.h"
 #include "mainwindow/rules/MainDialogs.h"
 #include "mainwindow/rules/WizardHostAdapter.h"
@@ -17,8 +21,11 @@
 #include "platform/qt/SingleInstance.h"
 #include "platform/qt/Win1252.h"
 #include "programs/ombrixgo/SettingsSide.h"
+#include "services/OwnerWindows.h"
 #include "settings/DataFolder.h"
 #include "settings/SettingsEnvironment.h"
+#include "settings/WindowTextTables.h"
+#include "settings/dialogs/DialogWindows.h"
 #include "wizard/WizardToolWindow.h"
 #include "wizard/rules/MessageGate.h"
 
@@ -26,12 +33,30 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
 #include <cstdio>
 
 namespace ombrix {
+
+namespace {
+
+// The main window is built before the dialogs it opens, which need it as
+// their host: it gets this stand-in, which the dialogs are put behind.
+class ConverterDialogs : public MainDialogs {
+public:
+    bool ShowOptions() override { return windows != nullptr && windows->ShowOptions(); }
+    void ShowIntro() override {
+        if (windows != nullptr) {
+            windows->ShowIntro();
+        }
+    }
+    DialogWindows* windows = nullptr;
+};
+
+} // namespace
 
 std::string CommandLineText(const QStringList& arguments) {
     return platform::StoredFileNameOrTell(arguments.mid(1).join(u' '), nullptr, true)
@@ -74,8 +99,7 @@ int RunConverter() {
     platform::QtTrayIcon tray(icon);
     platform::LocalInstanceChannel channel;
     sink.GroupWhile([&channel] { return channel.Receiving(); });
-    // The dialogs are not built yet.
-    AbsentDialogs dialogs;
+    ConverterDialogs dialogs;
     // The main window is the wizard's and the calculator's host, so they get
     // their factories once the main window exists; each is made at its first showing.
     WizardToolWindow wizard;
@@ -117,6 +141,38 @@ int RunConverter() {
                 {wizardHost, engine, settings.Store(), clipboard, engineSink, settings});
         },
         mainWindow);
+    DialogHostAdapter dialogHost(
+        {mainWindow, mainWindow.Panel(), conversion, flags, ToolWindows{wizard, calculator},
+         settings, settings.Store(), dialogs,
+         [&mainWindow] { mainWindow.TrayWindow().CloseAllAndEnd(); }, commandLine == "/Once"});
+    // The editor, opened from the properties dialog on that dialog's file.
+    LoaderValidator validator(sink, texts, folders);
+    FindDialogSlot findSlot;
+    std::string currentFile;
+    NoOwnerWindows noOwners;
+    QPointer<frmAbout> editorAbout;
+    const auto openEditor = [&](EditorHost& host) {
+        auto* editor = new Editor(
+            {sink, texts, fileDialogs, settings.Store(), clipboard, shell, validator, currentFile,
+             settings.Links(), findSlot, folders, settings.TextsFor(EditorWindow),
+             [&] {
+                 if (editorAbout.isNull()) {
+                     editorAbout = new frmAbout(
+                         {noOwners, settings, settings.Store(), starter, sink, "Quavomat"}, true);
+                     editorAbout->setAttribute(Qt::WA_DeleteOnClose);
+                 }
+                 editorAbout->show();
+                 editorAbout->raise();
+             },
+             &host});
+        editor->OpenHosted();
+        editor->show();
+        editor->raise();
+        editor->activateWindow();
+    };
+    DialogWindows dialogWindows({settings.SharedCatalogue(), dialogHost, dialogHost, settings, sink,
+                                 texts, fileDialogs, beeper, folders, openEditor});
+    dialogs.windows = &dialogWindows;
     QObject::connect(&tray.Icon(), &QSystemTrayIcon::activated, &mainWindow,
                      [&mainWindow](QSystemTrayIcon::ActivationReason reason) {
                          // A right click asks for the menu, whichever button the desktop uses.

@@ -29,6 +29,12 @@ bool SettingsSide::LoadLanguage(const std::string& file, std::int16_t window) {
     return true;
 }
 
+std::vector<WindowText> SettingsSide::TextsFor(std::int16_t window) {
+    LanguageLoad load =
+        ombrix::LoadLanguage(catalogue_.LanguageFile, window, {folders_, sink_, texts_, links_});
+    return load.ok ? std::move(load.texts) : std::vector<WindowText>();
+}
+
 bool SettingsSide::ApplyTexts(std::int16_t window) {
     return LoadLanguage(catalogue_.LanguageFile, window);
 }

@@ -13,6 +13,7 @@
 #include "settings/LanguageFile.h"
 
 #include <string>
+#include <vector>
 
 namespace ombrix {
 
@@ -23,6 +24,8 @@ public:
 
     Registry& Store() { return store_; }
     CataloguePort& CatalogueAccess() { return catalogueAccess_; }
+    // The shared in-memory catalogue itself, for the options dialogs.
+    Catalogue& SharedCatalogue() { return catalogue_; }
     // What the language file's records 401 to 405 set.
     const LinkTargets& Links() const { return links_; }
 
@@ -31,6 +34,11 @@ public:
     std::string ApplyStartupRule(const std::string& commandLine,
                                  const FirstRunWindowSteps& window) override;
     bool LoadLanguage(const std::string& file, std::int16_t window) override;
+
+    // The texts of window `window` from the catalogue's language file, for a
+    // window that takes them when it is built (the editor); empty after a
+    // failed load, whose message has been shown.
+    std::vector<WindowText> TextsFor(std::int16_t window);
 
     // WindowLanguage: the catalogue's language file.
     bool ApplyTexts(std::int16_t window) override;

@@ -82,5 +82,22 @@ TEST(MessageBox, ShowsOneLineUnderTheOwnersCaption) {
     EXPECT_FALSE(box.isVisible());
 }
 
+TEST(MessageBox, ALongTextIsShownWhole) {
+    Sysmsgbox box([] { return std::string("Quavomat"); });
+    const std::string path = "/home/someone/.local/share/Quavomat/conversions/rates";
+    for (const std::string& text :
+         {path + " is not found", path + " could not be read, and the text goes on far past the "
+                                         "widest line a message box should have on a screen"}) {
+        box.Form(text);
+        const QRect label = box.Label1->geometry();
+        const int lines = label.height() / box.Label1->fontMetrics().lineSpacing();
+        EXPECT_GE(lines * label.width(),
+                  box.Label1->fontMetrics().horizontalAdvance(box.Label1->text()));
+        EXPECT_TRUE(box.rect().contains(label));
+        EXPECT_TRUE(box.rect().contains(box.Command1->geometry()));
+        EXPECT_GE(box.Command1->geometry().top(), label.bottom());
+    }
+}
+
 } // namespace
 } // namespace ombrix::testing

@@ -354,6 +354,21 @@ TEST_F(LifecycleTest, HandedOverLinesArriveThroughTheChannelWhileHooked) {
     EXPECT_FALSE(view.visible);
 }
 
+TEST_F(LifecycleTest, AFileHandedOverWhileTheOptionsDialogIsOpenLeavesTheCatalogueAlone) {
+    NotFirstRun();
+    conversion.files["/tmp/Miles.nod"].texts.name = "Miles to km";
+    life.Startup("");
+    ASSERT_TRUE(channel.receive);
+    flags.OptionsOpen = true;
+    channel.receive("/tmp/Miles.nod");
+    EXPECT_EQ(view.items, (std::vector<std::string>{"ATS", "DEM"}));
+    EXPECT_EQ(windows.dialogs.options, 1);
+    // Once the dialog is closed the same file is added.
+    flags.OptionsOpen = false;
+    channel.receive("/tmp/Miles.nod");
+    EXPECT_EQ(view.items, (std::vector<std::string>{"ATS", "DEM", "Miles"}));
+}
+
 TEST_F(LifecycleTest, ActivationReloadsTextsAndRefreshes) {
     NotFirstRun();
     life.Startup("");
