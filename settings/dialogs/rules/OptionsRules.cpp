@@ -132,6 +132,9 @@ void OptionsRules::Command4_Click() {
 }
 
 bool OptionsRules::Save() {
+    // The list the user edited here is the whole truth: additions or removals
+    // the main window could not save yet must not be laid over it.
+    s_.catalogue.SaveWholeListNext();
     const std::optional<std::string> recorded =
         s_.catalogue.WriteCatalogue(view_.LanguageText(), items_, true);
     if (!recorded) {

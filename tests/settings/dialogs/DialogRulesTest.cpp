@@ -184,6 +184,20 @@ TEST_F(DialogRules, AFailedSaveKeepsTheEditsTheLanguageAndTheDialog) {
     EXPECT_EQ(host.ended, 0);
 }
 
+TEST_F(DialogRules, ApplyWritesTheListTheDialogShowsOverAnUnsavedAddition) {
+    Open();
+    // The main window added NEW, but its save did not reach the file; the
+    // dialog, opened again, shows the file.
+    ASSERT_TRUE(catalogue.AppendEntry("NEW", "euro\\NEW"));
+    ASSERT_TRUE(options.Load());
+    sink.answers = {MessageAnswer::Yes};
+    Properties(false, 1).Command4_Click();
+    options.Command4_Click();
+    EXPECT_EQ(view.list, (std::vector<std::string>{"ATS", "DEM"}));
+    EXPECT_EQ(File(), FormatCatalogue("eng.lng",
+                                      {{"ATS", "euro\\ATS", false}, {"DEM", "euro\\DEM", true}}));
+}
+
 TEST_F(DialogRules, OkWithNoEntriesLeftWritesOnlyTheLanguageAndEndsTheProgram) {
     Open();
     for (int i = 0; i < 3; ++i) {
