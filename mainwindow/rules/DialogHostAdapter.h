@@ -25,6 +25,8 @@ struct DialogHostServices {
     MainDialogs& dialogs;
     // Closes every window and ends the run.
     std::function<void()> endProgram;
+    // Runs the command lines handed over while the options dialog was open.
+    std::function<void()> optionsClosed;
     // The command line was exactly "/Once".
     bool startedOnce = false;
 };
@@ -50,6 +52,7 @@ public:
     void SetStartupPhase(std::int16_t phase) override { s_.flags.StartupPhase = phase; }
     void SetNeedsRefresh() override { s_.flags.NeedsRefresh = true; }
     void SetOptionsOpen(bool open) override { s_.flags.OptionsOpen = open; }
+    void OptionsClosed() override { s_.optionsClosed(); }
 
     // IntroHost.
     bool AlwaysOnTop() const override { return s_.flags.AlwaysOnTop; }

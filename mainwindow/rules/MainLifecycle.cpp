@@ -14,6 +14,8 @@ namespace {
 
 // Shipped beside the program; the language of a first start.
 constexpr const char* FallbackLanguage = "eng.lng";
+// Enough for a burst of opened files; a flood of hand-overs cannot grow it.
+constexpr std::size_t MaxHeldHandOvers = 64;
 
 } // namespace
 
@@ -167,14 +169,25 @@ void MainLifecycle::CommandLineReceived(const std::string& text) {
     }
     if (s_.flags.OptionsOpen) {
         // The options dialog's list is the catalogue until it closes; a file
-        // added behind it would be lost or misplaced by its Apply. The user
-        // is shown where the catalogue is being edited.
+        // added behind it would be lost or misplaced by its Apply. It waits
+        // for the dialog, and the user is shown where the catalogue is edited.
+        if (heldWhileOptionsOpen_.size() < MaxHeldHandOvers) {
+            heldWhileOptionsOpen_.push_back(text);
+        }
         s_.dialogs.ShowOptions();
         return;
     }
     // The sender's copy would restore and activate this window first.
     s_.view.ShowWindow();
     SUBCOMMAND(text);
+}
+
+void MainLifecycle::OptionsClosed() {
+    std::vector<std::string> held;
+    held.swap(heldWhileOptionsOpen_);
+    for (const std::string& text : held) {
+        CommandLineReceived(text);
+    }
 }
 
 void MainLifecycle::ShowAllWindows() {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ombrix {
 
@@ -48,6 +49,8 @@ public:
     void SUBCOMMAND(std::string text);
     // A command line handed over by another copy.
     void CommandLineReceived(const std::string& text);
+    // The options dialog closed: the command lines handed over meanwhile run now.
+    void OptionsClosed();
     void ShowAllWindows();
     void Activated();
     // sessionEnds: the desktop session is ending, so tray mode does not hold the program.
@@ -60,6 +63,8 @@ private:
     void ApplyStoredOptions(const DisplayOptions& options);
 
     LifecycleServices s_;
+    // Handed over while the options dialog held the catalogue.
+    std::vector<std::string> heldWhileOptionsOpen_;
 };
 
 } // namespace ombrix

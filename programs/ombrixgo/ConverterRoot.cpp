@@ -144,7 +144,8 @@ int RunConverter() {
     DialogHostAdapter dialogHost(
         {mainWindow, mainWindow.Panel(), conversion, flags, ToolWindows{wizard, calculator},
          settings, settings.Store(), dialogs,
-         [&mainWindow] { mainWindow.TrayWindow().CloseAllAndEnd(); }, commandLine == "/Once"});
+         [&mainWindow] { mainWindow.TrayWindow().CloseAllAndEnd(); },
+         [&mainWindow] { mainWindow.Lifecycle().OptionsClosed(); }, commandLine == "/Once"});
     // The editor, opened from the properties dialog on that dialog's file.
     LoaderValidator validator(sink, texts, folders);
     FindDialogSlot findSlot;

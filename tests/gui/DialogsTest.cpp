@@ -157,7 +157,8 @@ protected:
     bool once = false;
     DialogHostAdapter host{{*form, form->Panel(), conversion, flags,
                             ToolWindows{tools.wizard, tools.calculator}, language, registry,
-                            dialogs, [this] { ++ended; }, once}};
+                            dialogs, [this] { ++ended; },
+                            [this] { form->Lifecycle().OptionsClosed(); }, once}};
     // The editor the properties dialog opens, as the program builds it.
     LoaderValidator validator{sink, texts, folders};
     FindDialogSlot findSlot;

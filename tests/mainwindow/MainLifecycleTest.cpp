@@ -354,7 +354,7 @@ TEST_F(LifecycleTest, HandedOverLinesArriveThroughTheChannelWhileHooked) {
     EXPECT_FALSE(view.visible);
 }
 
-TEST_F(LifecycleTest, AFileHandedOverWhileTheOptionsDialogIsOpenLeavesTheCatalogueAlone) {
+TEST_F(LifecycleTest, AFileHandedOverWhileTheOptionsDialogIsOpenWaitsForItToClose) {
     NotFirstRun();
     conversion.files["/tmp/Miles.nod"].texts.name = "Miles to km";
     life.Startup("");
@@ -363,9 +363,11 @@ TEST_F(LifecycleTest, AFileHandedOverWhileTheOptionsDialogIsOpenLeavesTheCatalog
     channel.receive("/tmp/Miles.nod");
     EXPECT_EQ(view.items, (std::vector<std::string>{"ATS", "DEM"}));
     EXPECT_EQ(windows.dialogs.options, 1);
-    // Once the dialog is closed the same file is added.
     flags.OptionsOpen = false;
-    channel.receive("/tmp/Miles.nod");
+    life.OptionsClosed();
+    EXPECT_EQ(view.items, (std::vector<std::string>{"ATS", "DEM", "Miles"}));
+    // Each waiting line runs once.
+    life.OptionsClosed();
     EXPECT_EQ(view.items, (std::vector<std::string>{"ATS", "DEM", "Miles"}));
 }
 

@@ -28,7 +28,7 @@ public:
     bool languageWorks = true;
     std::vector<std::int16_t> languages; // windows whose texts were applied
     std::vector<std::int16_t> phases;    // StartupPhase as set, in order
-    int refreshes = 0, mainShown = 0, ended = 0, intros = 0;
+    int refreshes = 0, mainShown = 0, ended = 0, intros = 0, closedNotices = 0;
     bool once = false, introEnabled = false, wizardOpen = false, calculatorOpen = false;
     bool needsRefresh = false, optionsOpen = false;
 
@@ -60,6 +60,7 @@ public:
     void SetStartupPhase(std::int16_t phase) override { phases.push_back(phase); }
     void SetNeedsRefresh() override { needsRefresh = true; }
     void SetOptionsOpen(bool open) override { optionsOpen = open; }
+    void OptionsClosed() override { ++closedNotices; }
 
 private:
     Catalogue* catalogue_;

@@ -39,6 +39,8 @@ public:
     // The main window refreshes itself from the catalogue at its next activation.
     virtual void SetNeedsRefresh() = 0;
     virtual void SetOptionsOpen(bool open) = 0;
+    // The dialog closed and the program goes on: what waited for it may run.
+    virtual void OptionsClosed() = 0;
 };
 
 class IntroHost {

@@ -233,6 +233,7 @@ void OptionsRules::Closed() {
     }
     s_.host.EnableMainWindows(true);
     s_.host.SetNeedsRefresh();
+    s_.host.OptionsClosed();
 }
 
 void OptionsRules::EndProgram() {

@@ -255,7 +255,10 @@ TEST_F(DialogRules, CancelWithAnAddedButUnappliedFirstEntryEndsTheProgram) {
     Properties(true);
     Accept("NEW", Program("euro/NEW.nod"));
     options.Command3_Click();
+    options.Closed(); // as the ending closes the window
     EXPECT_EQ(host.ended, 1);
+    // An ending program runs nothing that waited for the dialog.
+    EXPECT_EQ(host.closedNotices, 0);
     EXPECT_EQ(File(), FormatCatalogue("eng.lng", {}));
 }
 
@@ -275,6 +278,7 @@ TEST_F(DialogRules, ClosingShowsTheIntroOnlyForOnceWithTheIntroOptionOn) {
         EXPECT_TRUE(host.mainEnabled);
         EXPECT_TRUE(host.othersEnabled);
         EXPECT_TRUE(host.needsRefresh);
+        EXPECT_EQ(host.closedNotices, 1);
     }
 }
 
