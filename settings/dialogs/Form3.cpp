@@ -1,5 +1,6 @@
 #include "settings/dialogs/Form3.h"
 
+#include "guikit/DialogKeys.h"
 #include "guikit/ListTypeAhead.h"
 #include "platform/qt/Win1252.h"
 #include "settings/dialogs/Form4.h"
@@ -7,6 +8,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,6 +77,12 @@ Form3::Form3(DialogServices services)
 
 Form3::~Form3() {
     delete properties_.data();
+}
+
+void Form3::keyPressEvent(QKeyEvent* event) {
+    if (!PressDialogKey(*event, *Command2, *Command3)) {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

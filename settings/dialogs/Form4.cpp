@@ -1,11 +1,13 @@
 #include "settings/dialogs/Form4.h"
 
+#include "guikit/DialogKeys.h"
 #include "platform/qt/Win1252.h"
 #include "settings/WindowTextTables.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -73,6 +75,12 @@ Form4::Form4(DialogServices services, OptionsRules& options, QWidget* owner)
 
 Form4::~Form4() {
     delete notice_.data();
+}
+
+void Form4::keyPressEvent(QKeyEvent* event) {
+    if (!PressDialogKey(*event, *Command2, *Command3)) {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void Form4::closeEvent(QCloseEvent* event) {

@@ -230,6 +230,42 @@ TEST_F(DialogsTest, TheCatalogueLifeCycleReachesTheFileAndTheMainWindow) {
     EXPECT_EQ(ended, 0);
 }
 
+TEST_F(DialogsTest, EnterAndEscapePressTheDialogsButtonsUnlessAControlTookTheKey) {
+    ASSERT_EQ(Start(), StartupOutcome::Shown);
+    form->show();
+    const std::string before = File();
+    ASSERT_TRUE(dialogs.ShowOptions());
+    Form3& options = Options();
+    auto& list = In<QComboBox>(options, "Combo1");
+    // The list's type-ahead keeps Escape for emptying its search text.
+    QTest::keyClick(&list, Qt::Key_Escape);
+    ASSERT_NE(windows.Options(), nullptr);
+
+    // Enter in a field of the properties dialog is its OK, Escape its Cancel.
+    Pick(0);
+    Click(options, "Command6");
+    Type(Properties(), "Text2", "Schilling");
+    QTest::keyClick(&In<QLineEdit>(Properties(), "Text2"), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(options.Properties(), nullptr);
+    EXPECT_EQ(list.itemText(0), "Schilling");
+    Click(options, "Command6");
+    Type(Properties(), "Text2", "Other");
+    QTest::keyClick(&In<QLineEdit>(Properties(), "Text2"), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(options.Properties(), nullptr);
+    EXPECT_EQ(list.itemText(0), "Schilling");
+
+    // Enter on a button the user moved to presses that button, here Cancel.
+    QApplication::setActiveWindow(&options);
+    auto& cancel = In<QPushButton>(options, "Command3");
+    cancel.setFocus();
+    QTest::keyClick(&cancel, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(windows.Options(), nullptr);
+    EXPECT_EQ(File(), before);
+}
+
 TEST_F(DialogsTest, AnEmptyCatalogueStartsWithTheOptionsDialogAloneAndOkShowsTheMainWindow) {
     WriteCatalogue({});
     ASSERT_EQ(Start(), StartupOutcome::Hidden);
