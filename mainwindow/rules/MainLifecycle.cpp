@@ -125,7 +125,8 @@ void MainLifecycle::ApplyStoredOptions(const DisplayOptions& options) {
     if (options.digitGrouping) {
         s_.panel.Digitchek_Click(true);
     }
-    s_.flags.OptionsOpen = false;
+    // OptionsOpen is left alone: a start whose conversions failed to load
+    // may have opened the dialog already.
     s_.flags.WizardOpen = false;
 
     s_.view.SelectDecimals(options.decimalsIndex);

@@ -3,6 +3,7 @@
 #include "PanelFixture.h"
 #include "TestFolder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -369,6 +370,20 @@ TEST_F(LifecycleTest, AFileHandedOverWhileTheOptionsDialogIsOpenWaitsForItToClos
     // Each waiting line runs once.
     life.OptionsClosed();
     EXPECT_EQ(view.items, (std::vector<std::string>{"ATS", "DEM", "Miles"}));
+}
+
+TEST_F(LifecycleTest, AnOptionsDialogOpenedDuringStartupStillHoldsHandOvers) {
+    NotFirstRun();
+    // Both conversion files are gone: the start stops removing and asks for the dialog.
+    conversion.files.clear();
+    conversion.files["/tmp/Miles.nod"].texts.name = "Miles to km";
+    windows.dialogs.optionsOpenFlag = &flags.OptionsOpen;
+    life.Startup("");
+    ASSERT_EQ(windows.dialogs.options, 1);
+    EXPECT_TRUE(flags.OptionsOpen);
+    ASSERT_TRUE(channel.receive);
+    channel.receive("/tmp/Miles.nod");
+    EXPECT_EQ(std::count(view.items.begin(), view.items.end(), "Miles"), 0);
 }
 
 TEST_F(LifecycleTest, ActivationReloadsTextsAndRefreshes) {

@@ -245,9 +245,13 @@ public:
 class FakeMainDialogs : public MainDialogs {
 public:
     int options = 0, intro = 0;
-    bool optionsShown = true; // false: as where no options dialog can be shown
+    bool optionsShown = true;        // false: as where no options dialog can be shown
+    bool* optionsOpenFlag = nullptr; // set on showing, as the real dialog does
     bool ShowOptions() override {
         ++options;
+        if (optionsOpenFlag != nullptr && optionsShown) {
+            *optionsOpenFlag = true;
+        }
         return optionsShown;
     }
     void ShowIntro() override { ++intro; }
