@@ -20,6 +20,7 @@
 #include "platform/qt/QtTrayIcon.h"
 #include "platform/qt/SingleInstance.h"
 #include "platform/qt/Win1252.h"
+#include "programs/ombrixgo/LateDialogs.h"
 #include "programs/ombrixgo/SettingsSide.h"
 #include "services/OwnerWindows.h"
 #include "settings/DataFolder.h"
@@ -40,23 +41,6 @@
 #include <cstdio>
 
 namespace ombrix {
-
-namespace {
-
-// The main window is built before the dialogs it opens, which need it as
-// their host: it gets this stand-in, which the dialogs are put behind.
-class ConverterDialogs : public MainDialogs {
-public:
-    bool ShowOptions() override { return windows != nullptr && windows->ShowOptions(); }
-    void ShowIntro() override {
-        if (windows != nullptr) {
-            windows->ShowIntro();
-        }
-    }
-    DialogWindows* windows = nullptr;
-};
-
-} // namespace
 
 std::string CommandLineText(const QStringList& arguments) {
     return platform::StoredFileNameOrTell(arguments.mid(1).join(u' '), nullptr, true)
@@ -99,7 +83,7 @@ int RunConverter() {
     platform::QtTrayIcon tray(icon);
     platform::LocalInstanceChannel channel;
     sink.GroupWhile([&channel] { return channel.Receiving(); });
-    ConverterDialogs dialogs;
+    LateDialogs dialogs;
     // The main window is the wizard's and the calculator's host, so they get
     // their factories once the main window exists; each is made at its first showing.
     WizardToolWindow wizard;

@@ -12,6 +12,7 @@
 #include "mainwindow/rules/EngineConversion.h"
 #include "platform/posix/FileIo.h"
 #include "platform/qt/Win1252.h"
+#include "programs/ombrixgo/LateDialogs.h"
 #include "settings/Catalogue.h"
 #include "settings/SettingNames.h"
 #include "settings/dialogs/DialogWindows.h"
@@ -32,18 +33,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::NoSettings;
-
-// The main window gets its dialogs once they exist, as in the program.
-class LateDialogs : public MainDialogs {
-public:
-    bool ShowOptions() override { return windows != nullptr && windows->ShowOptions(); }
-    void ShowIntro() override {
-        if (windows != nullptr) {
-            windows->ShowIntro();
-        }
-    }
-    DialogWindows* windows = nullptr;
-};
 
 class DialogsTest : public ::testing::Test {
 protected:

@@ -27,6 +27,19 @@ struct CommandCase {
     std::string errContains; // "" expects nothing on stderr
 };
 
+template <std::size_t N> void ExpectCases(const CommandCase (&cases)[N]) {
+    for (const CommandCase& c : cases) {
+        testing::ProcessResult r = testing::RunProcess(program, c.arguments, c.input);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.what;
+        EXPECT_EQ(r.out, c.out) << c.what;
+        if (c.errContains.empty()) {
+            EXPECT_EQ(r.err, "") << c.what;
+        } else {
+            EXPECT_NE(r.err.find(c.errContains), std::string::npos) << c.what << ": " << r.err;
+        }
+    }
+}
+
 TEST(Ombrixconv, ConvertsReportsAndExitsAsDocumented) {
     const std::string dem = fixtures + "dem.nod";
     const std::string areas = fixtures + "areas.nod";
@@ -113,16 +126,7 @@ TEST(Ombrixconv, ConvertsReportsAndExitsAsDocumented) {
         {"check after a definition", {dem, "--check", dem}, "", 2, "", "--check"},
         {"check without a file", {"--check"}, "", 2, "", "--check"},
     };
-    for (const CommandCase& c : cases) {
-        testing::ProcessResult r = testing::RunProcess(program, c.arguments, c.input);
-        EXPECT_EQ(r.exitCode, c.exitCode) << c.what;
-        EXPECT_EQ(r.out, c.out) << c.what;
-        if (c.errContains.empty()) {
-            EXPECT_EQ(r.err, "") << c.what;
-        } else {
-            EXPECT_NE(r.err.find(c.errContains), std::string::npos) << c.what << ": " << r.err;
-        }
-    }
+    ExpectCases(cases);
 }
 
 // Definition files of the test's own, written byte for byte.
@@ -213,16 +217,7 @@ TEST_F(OmbrixconvDefinitions, NumbersSymbolsValidationAndLineEnds) {
          "",
          "maths.nod could not be opened or read."},
     };
-    for (const CommandCase& c : cases) {
-        testing::ProcessResult r = testing::RunProcess(program, c.arguments, c.input);
-        EXPECT_EQ(r.exitCode, c.exitCode) << c.what;
-        EXPECT_EQ(r.out, c.out) << c.what;
-        if (c.errContains.empty()) {
-            EXPECT_EQ(r.err, "") << c.what;
-        } else {
-            EXPECT_NE(r.err.find(c.errContains), std::string::npos) << c.what << ": " << r.err;
-        }
-    }
+    ExpectCases(cases);
 }
 
 // Names as the file system spells them (UTF-8) reach the engine, which keeps
@@ -257,16 +252,7 @@ TEST_F(OmbrixconvDefinitions, TakesFileNamesOutsideAscii) {
          "1 file, 0 checks: 0 held, 0 failed; 1 could not be checked\n",
          "U+0151"},
     };
-    for (const CommandCase& c : cases) {
-        testing::ProcessResult r = testing::RunProcess(program, c.arguments, c.input);
-        EXPECT_EQ(r.exitCode, c.exitCode) << c.what;
-        EXPECT_EQ(r.out, c.out) << c.what;
-        if (c.errContains.empty()) {
-            EXPECT_EQ(r.err, "") << c.what;
-        } else {
-            EXPECT_NE(r.err.find(c.errContains), std::string::npos) << c.what << ": " << r.err;
-        }
-    }
+    ExpectCases(cases);
 }
 
 // What would convert to nothing, or fail without a word, ends with status 1
