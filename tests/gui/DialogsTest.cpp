@@ -219,6 +219,34 @@ TEST_F(DialogsTest, TheCatalogueLifeCycleReachesTheFileAndTheMainWindow) {
     EXPECT_EQ(ended, 0);
 }
 
+TEST_F(DialogsTest, WhileTheOptionsDialogIsOpenTheOtherWindowsTakeNoInput) {
+    ASSERT_EQ(Start(), StartupOutcome::Shown);
+    form->show();
+    flags.AlwaysOnTop = true;
+    flags.WizardOpen = true;
+    flags.CalculatorOpen = true;
+    form->findChild<QAction*>("Opties")->trigger();
+    Form3& options = Options();
+    EXPECT_FALSE(form->isEnabled());
+    for (testing::FakeToolWindow* tool : {&tools.wizard, &tools.calculator}) {
+        EXPECT_EQ(tool->enabled, std::vector<bool>{false});
+        // Out of the always-on-top band, so the dialog can be above them.
+        EXPECT_EQ(tool->topmost, std::vector<bool>{false});
+    }
+    // Activating the main window does not give it its input back.
+    QApplication::setActiveWindow(form.get());
+    QApplication::processEvents();
+    EXPECT_FALSE(form->isEnabled());
+
+    Click(options, "Command3");
+    EXPECT_EQ(windows.Options(), nullptr);
+    EXPECT_TRUE(form->isEnabled());
+    for (testing::FakeToolWindow* tool : {&tools.wizard, &tools.calculator}) {
+        EXPECT_EQ(tool->enabled, (std::vector<bool>{false, true}));
+        EXPECT_EQ(tool->topmost, (std::vector<bool>{false, true}));
+    }
+}
+
 TEST_F(DialogsTest, EnterAndEscapePressTheDialogsButtonsUnlessAControlTookTheKey) {
     ASSERT_EQ(Start(), StartupOutcome::Shown);
     form->show();
