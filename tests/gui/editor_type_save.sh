@@ -27,16 +27,12 @@ xdotool type "FORMAT 0.00"
 xdotool key Return ctrl+s
 sleep 0.5
 xdotool key alt+F4
-for _ in $(seq 50); do
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$program" 2>/dev/null; then
-    echo "still running"
-    kill "$program"
-else
+if wait_for_end "$program"; then
     wait "$program"
     echo "ended: $?"
+else
+    echo "still running"
+    kill "$program"
 fi
 kill "$wm" 2>/dev/null
 RUN

@@ -23,14 +23,7 @@ wait_for_main_window >/dev/null
 kill "$program"
 wait "$program" 2>/dev/null
 wait_for_options() {
-    local id=""
-    for _ in $(seq 50); do
-        id=$(xdotool search --onlyvisible --name '^Options$' 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    sleep 0.3
-    echo "$id"
+    wait_for_window '^Options$' 0.3
 }
 # The names of the program's windows in view, one line.
 shown_windows() {
@@ -46,15 +39,12 @@ topmost() {
 # Waits up to five seconds for process $1 to end; prints "$2: ended STATUS"
 # or "$2: running".
 ended() {
-    for _ in $(seq 50); do
-        if ! kill -0 "$1" 2>/dev/null; then
-            wait "$1"
-            echo "$2: ended $?"
-            return
-        fi
-        sleep 0.1
-    done
-    echo "$2: running"
+    if wait_for_end "$1"; then
+        wait "$1"
+        echo "$2: ended $?"
+    else
+        echo "$2: running"
+    fi
 }
 for button in ok cancel; do
     : >"$catalogue"

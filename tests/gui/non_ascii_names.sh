@@ -50,10 +50,7 @@ echo "handed over: $(xdotool getwindowname "$window")"
 "$PROGRAM" "$HOME/ő.nod" 2>"$HOME/second.err" &
 second=$!
 close_box "$second"
-for _ in $(seq 50); do
-    kill -0 "$second" 2>/dev/null || break
-    sleep 0.1
-done
+wait_for_end "$second"
 kill "$second" 2>/dev/null && echo "second still running"
 status=0
 wait "$second" || status=$?
@@ -72,10 +69,7 @@ xdotool type "'saved"
 xdotool key Return ctrl+s
 sleep 0.5
 xdotool key alt+F4
-for _ in $(seq 50); do
-    kill -0 "$editor" 2>/dev/null || break
-    sleep 0.1
-done
+wait_for_end "$editor"
 kill "$editor" 2>/dev/null && echo "editor still running"
 
 "$EDITOR_PROGRAM" "$HOME/ő.nod" 2>"$HOME/editor.err" &

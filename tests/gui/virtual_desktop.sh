@@ -44,17 +44,32 @@ start_window_manager() {
     sleep 1
 }
 
-# Waits for the converter's main window, whose title names the conversion
-# ("Dutch guilder - Euro"), and prints its id.
-wait_for_main_window() {
+# Waits up to 5 s for a window whose title matches $1, lets it settle for
+# $2 seconds (default 0.5) and prints its id.
+wait_for_window() {
     local id=""
     for _ in $(seq 50); do
-        id=$(xdotool search --onlyvisible --name " - " 2>/dev/null | head -1 || true)
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
         [ -n "$id" ] && break
         sleep 0.1
     done
-    sleep 0.5
+    sleep "${2:-0.5}"
     echo "$id"
+}
+
+# Waits for the converter's main window, whose title names the conversion
+# ("Dutch guilder - Euro"), and prints its id.
+wait_for_main_window() {
+    wait_for_window " - "
+}
+
+# Waits up to 5 s for process $1 to end; true once it has.
+wait_for_end() {
+    for _ in $(seq 50); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # A notification area 24 pixels high at the top right; icons take its last slot.
